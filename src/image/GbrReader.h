@@ -1,0 +1,11 @@
+#pragma once
+#include "image/ImageReader.h"
+
+namespace pixolan {
+
+class CGbrReader : public CImageReader {
+ protected:
+  bool Decode() override { return false; }
+};
+
+}  // namespace pixolan

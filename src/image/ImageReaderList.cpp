@@ -1,0 +1,93 @@
+#include "image/ImageReaderList.h"
+
+#include "image/BmpReader.h"
+#include "image/GbrReader.h"
+#include "image/IffReader.h"
+
+namespace pixolan {
+namespace {
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiUpper(a[i]) != AsciiUpper(b[i])) return false;
+  }
+  return true;
+}
+
+template <typename Reader>
+class CReaderFactory : public CImageReaderFactory {
+ public:
+  CReaderFactory(std::initializer_list<std::string_view> extensions, std::string_view format)
+      : m_extensions(extensions), m_format(format) {}
+  bool Handles(std::string_view path) const override {
+    for (std::string_view ext : m_extensions) {
+      if (PathHasExtension(path, {ext})) return true;
+    }
+    return false;
+  }
+  std::unique_ptr<CImageReader> CreateReader() const override { return std::make_unique<Reader>(); }
+  std::string_view Format() const override { return m_format; }
+
+ private:
+  std::vector<std::string_view> m_extensions;
+  std::string_view m_format;
+};
+
+using CBmpReaderFactory = CReaderFactory<CBmpReader>;
+using CGbrReaderFactory = CReaderFactory<CGbrReader>;
+using CIffReaderFactory = CReaderFactory<CIffReader>;
+
+}  // namespace
+
+bool PathHasExtension(std::string_view path, std::initializer_list<std::string_view> extensions) {
+  const std::size_t dot = path.rfind('.');
+  if (dot == std::string_view::npos) return false;
+  const std::string_view tail = path.substr(dot);
+  for (std::string_view ext : extensions) {
+    if (EqualsIgnoringAsciiCase(tail, ext)) return true;
+  }
+  return false;
+}
+
+CImageReaderList::CImageReaderList() {
+  // The order is the order in which extensions are tried.
+  m_factories.push_back(std::make_unique<CBmpReaderFactory>(std::initializer_list<std::string_view>{".BMP"}, "BMP"));
+  m_factories.push_back(std::make_unique<CGbrReaderFactory>(std::initializer_list<std::string_view>{".GBR"}, "GBR"));
+  m_factories.push_back(
+      std::make_unique<CIffReaderFactory>(std::initializer_list<std::string_view>{".LBM", ".IFF"}, "IFF"));
+}
+
+const CImageReaderFactory* CImageReaderList::FactoryFor(std::string_view path) const {
+  for (const auto& factory : m_factories) {
+    if (factory->Handles(path)) return factory.get();
+  }
+  return nullptr;
+}
+
+std::string_view CImageReaderList::FormatOf(std::string_view path) const {
+  const CImageReaderFactory* factory = FactoryFor(path);
+  return factory != nullptr ? factory->Format() : std::string_view{};
+}
+
+std::unique_ptr<CRasterImage> CImageReaderList::OpenImage(const char* path) const {
+  if (path == nullptr) return nullptr;
+  const CImageReaderFactory* factory = FactoryFor(path);
+  if (factory == nullptr) return nullptr;
+  std::unique_ptr<CImageReader> reader = factory->CreateReader();
+  if (!reader || !reader->Load(path)) return nullptr;
+  return reader;
+}
+
+std::unique_ptr<CRasterImage> CImageReaderList::OpenImageFromMemory(std::string_view name, const void* data,
+                                                                    std::size_t size) const {
+  const CImageReaderFactory* factory = FactoryFor(name);
+  if (factory == nullptr) return nullptr;
+  std::unique_ptr<CImageReader> reader = factory->CreateReader();
+  if (!reader || !reader->LoadMemory(data, size)) return nullptr;
+  return reader;
+}
+
+}  // namespace pixolan

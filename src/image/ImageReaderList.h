@@ -1,0 +1,33 @@
+#pragma once
+// Turns a file name into a loaded image: the first factory whose extension
+// matches creates the reader; only that reader is tried.
+#include <cstddef>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "image/ImageReaderFactory.h"
+
+namespace pixolan {
+
+class CImageReaderList {
+ public:
+  CImageReaderList();
+  virtual ~CImageReaderList() = default;
+
+  std::unique_ptr<CRasterImage> OpenImage(const char* path) const;
+  // Same choice of reader by the name's extension, decoding bytes held in memory.
+  std::unique_ptr<CRasterImage> OpenImageFromMemory(std::string_view name, const void* data,
+                                                    std::size_t size) const;
+  static void DestroyImage(std::unique_ptr<CRasterImage>& image) { image.reset(); }
+
+  // The format name of the factory that handles a path ("BMP", "GBR", "IFF"), or empty.
+  std::string_view FormatOf(std::string_view path) const;
+
+ private:
+  const CImageReaderFactory* FactoryFor(std::string_view path) const;
+
+  std::vector<std::unique_ptr<CImageReaderFactory>> m_factories;
+};
+
+}  // namespace pixolan

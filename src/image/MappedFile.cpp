@@ -1,0 +1,123 @@
+#include "image/MappedFile.h"
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace pixolan {
+
+bool CMappedFile::Open(const char* path) {
+  Close();
+  m_hFile = ::open(path, O_RDONLY | O_CLOEXEC);
+  if (m_hFile < 0) return false;
+  struct stat st {};
+  if (::fstat(m_hFile, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) {
+    Close();
+    return false;
+  }
+  void* view = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, m_hFile, 0);
+  if (view == MAP_FAILED) {
+    Close();
+    return false;
+  }
+  ::posix_madvise(view, static_cast<std::size_t>(st.st_size), POSIX_MADV_SEQUENTIAL);
+  m_hMapping = view;
+  m_nSize = static_cast<std::size_t>(st.st_size);
+  m_pBase = static_cast<const std::uint8_t*>(view);
+  m_nCursor = 0;
+  return true;
+}
+
+bool CMappedFile::OpenMemory(const void* data, std::size_t size) {
+  Close();
+  if (data == nullptr || size == 0) return false;
+  m_pBase = static_cast<const std::uint8_t*>(data);
+  m_nSize = size;
+  m_nCursor = 0;
+  return true;
+}
+
+void CMappedFile::Close() {
+  if (m_hMapping != nullptr) ::munmap(m_hMapping, m_nSize);
+  m_hMapping = nullptr;
+  m_pBase = nullptr;
+  m_nCursor = 0;
+  if (m_hFile >= 0) ::close(m_hFile);
+  m_hFile = -1;
+  m_nSize = 0;
+}
+
+void CMappedFile::Seek(std::uint32_t offset, int origin) {
+  switch (origin) {
+    case kCurrent:
+      m_nCursor += offset;
+      break;
+    case kEnd:
+      m_nCursor = static_cast<std::int64_t>(m_nSize) - offset;
+      break;
+    default:
+      m_nCursor = offset;
+      break;
+  }
+}
+
+std::size_t CMappedFile::Remaining() const {
+  if (m_pBase == nullptr || m_nCursor < 0 || m_nCursor >= static_cast<std::int64_t>(m_nSize)) return 0;
+  return m_nSize - static_cast<std::size_t>(m_nCursor);
+}
+
+const std::uint8_t* CMappedFile::ReadSpan(std::size_t n) {
+  if (!CanRead(n)) return nullptr;
+  const std::uint8_t* p = m_pBase + m_nCursor;
+  m_nCursor += static_cast<std::int64_t>(n);
+  return p;
+}
+
+bool CMappedFile::ReadBytes(void* out, std::size_t n) {
+  const std::uint8_t* p = ReadSpan(n);
+  if (p == nullptr) return false;
+  if (n != 0) std::memcpy(out, p, n);
+  return true;
+}
+
+bool CMappedFile::Skip(std::size_t n) { return ReadSpan(n) != nullptr; }
+
+bool CMappedFile::ReadU8(std::uint8_t& value) {
+  const std::uint8_t* p = ReadSpan(1);
+  if (p == nullptr) return false;
+  value = p[0];
+  return true;
+}
+
+bool CMappedFile::ReadU16LE(std::uint16_t& value) {
+  const std::uint8_t* p = ReadSpan(2);
+  if (p == nullptr) return false;
+  value = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+  return true;
+}
+
+bool CMappedFile::ReadU16BE(std::uint16_t& value) {
+  const std::uint8_t* p = ReadSpan(2);
+  if (p == nullptr) return false;
+  value = static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+  return true;
+}
+
+bool CMappedFile::ReadU32LE(std::uint32_t& value) {
+  const std::uint8_t* p = ReadSpan(4);
+  if (p == nullptr) return false;
+  value = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  return true;
+}
+
+bool CMappedFile::ReadU32BE(std::uint32_t& value) {
+  const std::uint8_t* p = ReadSpan(4);
+  if (p == nullptr) return false;
+  value = (static_cast<std::uint32_t>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+  return true;
+}
+
+}  // namespace pixolan
