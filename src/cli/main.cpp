@@ -1,1 +1,24 @@
-int main() { return 0; }
+// pixolan-cli: the headless front end for build pipelines.
+#include <CLI/CLI.hpp>
+
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Pixolan: Game Boy Color sprite sheets to assembler data", "pixolan-cli"};
+  app.require_subcommand(1);
+  int exitStatus = pixolan::cli::kExitOk;
+  pixolan::cli::AddInfoCommand(app, exitStatus);
+  pixolan::cli::AddExportCommand(app, exitStatus);
+  pixolan::cli::AddPaletteCommand(app, exitStatus);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::CallForHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return pixolan::cli::kExitUsage;
+  }
+  return exitStatus;
+}

@@ -1,0 +1,97 @@
+#pragma once
+// The art document: the sprite sheet and its path, the selection, the animations
+// with their frames, the current animation and frame, the canvas geometry, and
+// the work tables of the animation export.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/Animation.h"
+#include "export/BlockInfo.h"
+#include "framework/Document.h"
+#include "framework/Rect.h"
+#include "framework/Settings.h"
+#include "framework/TextFile.h"
+#include "image/ImageReaderList.h"
+#include "image/RasterImage.h"
+
+namespace pixolan {
+
+class CExportOptionsDlg;
+
+enum UpdateHint : long {
+  HINT_IMAGE_CHANGED = 1,
+  HINT_ANIM_ADDED = 2,
+  HINT_CURRENT_CHANGED = 3,
+  HINT_ANIM_CHANGED = 4,
+};
+
+class CPxoDoc : public CDocument {
+ public:
+  CPxoDoc(IPrompts& prompts, ISettings& settings);
+  ~CPxoDoc() override;
+
+  // Model
+  void SetSelection(const CRect& r);
+  bool GetSelection(CRect& out) const;
+  void SetCurrentFrameData(const CRect& source, std::int32_t offsetX, std::int32_t offsetY);
+  void SetCurrentAnimation(CAnimation* animation);
+  int GetCurrentFrame() const;
+  void SetCurrentFrame(int n);
+  // The current frame record, or null when there is none or its number is out of range.
+  CAnimFrame* CurrentFrameRecord();
+  CRasterImage* LoadImage(const std::string& path);
+
+  bool OnNewDocument() override;
+  void DeleteContents() override;
+  void Serialize(CArchive& ar) override;
+
+  // Document commands
+  void OnImportImage();
+  void OnAddAnimation();
+  void OnAnimProperties();
+  void OnInsertFrame();
+
+  // Animation export and palette export
+  void OnExportAnim();
+  void OnExportPalette();
+  void PrepareExportData(const CExportOptionsDlg& options);
+  bool BlocksMatch(const std::vector<BlockInfo>& blocks, int i, int j, bool yFlip, bool xFlip) const;
+  void MatchBlocks();
+  void WritePaletteData(CTextWriter& file) const;
+  void WriteBlockPaletteData(CTextWriter& file) const;
+  void WriteAnimationData(CTextWriter& file) const;
+  void WriteGraphicData(CTextWriter& file) const;
+
+  ISettings& Settings() { return m_settings; }
+
+  std::int32_t m_nCanvasWidth = 160;
+  std::int32_t m_nCanvasHeight = 144;
+  std::int32_t m_nZoom = 4;
+  std::unique_ptr<CRasterImage> m_pImage;
+  std::string m_strImagePath;
+  bool m_bSelectionValid = false;
+  CRect m_rectSelection{0, 0, -1, 0};
+  CImageReaderList m_readers;
+
+  // Export work tables, rebuilt by every animation export.
+  std::vector<BlockInfo> m_pBlocks;
+  std::vector<std::int32_t> m_pCellMap;
+  std::vector<std::int32_t> m_pUniqueBlocks;
+  std::int32_t m_nBlocks = 0;
+  std::int32_t m_nUniqueBlocks = 0;
+  std::int32_t m_nPalettes = 0;
+  std::array<GbcPalette, 256> m_Palettes{};
+  std::array<std::int32_t, 256> m_nPaletteColours{};
+
+  std::vector<std::unique_ptr<CAnimation>> m_animations;
+  CAnimation* m_pCurrentAnim = nullptr;
+  std::int32_t m_nCurrentFrame = 1;
+
+ private:
+  ISettings& m_settings;
+};
+
+}  // namespace pixolan

@@ -1,0 +1,85 @@
+#include "framework/Document.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "framework/AtomicFile.h"
+#include "framework/FileException.h"
+
+namespace pixolan {
+namespace {
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec)) throw CFileException(CFileException::badPath, -1, path);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw CFileException(CFileException::generic, -1, path);
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw CFileException(CFileException::generic, -1, path);
+  return bytes;
+}
+
+}  // namespace
+
+void CDocument::AddView(CView* view) {
+  if (view != nullptr && std::find(m_views.begin(), m_views.end(), view) == m_views.end()) m_views.push_back(view);
+}
+
+void CDocument::RemoveView(CView* view) { m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end()); }
+
+void CDocument::UpdateAllViews(CView* sender, long hint) {
+  // A copy: a view may detach itself while handling the hint.
+  const std::vector<CView*> views = m_views;
+  for (CView* view : views) {
+    if (view != sender) view->OnUpdate(sender, hint);
+  }
+}
+
+void CDocument::SetPathName(const std::string& path) {
+  m_strPathName = path;
+  m_strTitle = std::filesystem::path(path).filename().string();
+}
+
+bool CDocument::OnNewDocument() {
+  DeleteContents();
+  m_strPathName.clear();
+  m_strTitle = "Untitled";
+  m_bModified = false;
+  return true;
+}
+
+bool CDocument::OnOpenDocument(const std::string& path) {
+  DeleteContents();
+  try {
+    const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
+    if (!bytes.empty()) {
+      CArchive ar(bytes, path);
+      Serialize(ar);
+    }
+  } catch (const CFileException& e) {
+    DeleteContents();
+    m_prompts.MessageBox(e.GetErrorMessage());
+    return false;
+  }
+  SetPathName(path);
+  m_bModified = false;
+  return true;
+}
+
+bool CDocument::OnSaveDocument(const std::string& path) {
+  try {
+    CArchive ar(path);
+    Serialize(ar);
+    WriteFileAtomically(path, ar.StoredBytes());
+  } catch (const CFileException& e) {
+    m_prompts.MessageBox(e.GetErrorMessage());
+    return false;
+  }
+  SetPathName(path);
+  m_bModified = false;
+  return true;
+}
+
+}  // namespace pixolan

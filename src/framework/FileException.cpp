@@ -1,0 +1,67 @@
+#include "framework/FileException.h"
+
+#include <cerrno>
+
+namespace pixolan {
+namespace {
+
+const char* PatternFor(CFileException::Cause cause) {
+  switch (cause) {
+    case CFileException::fileNotFound:
+      return "%1 was not found.";
+    case CFileException::accessDenied:
+      return "Access to %1 was denied.";
+    case CFileException::diskFull:
+      return "Disk full while accessing %1.";
+    case CFileException::endOfFile:
+      return "An attempt was made to access %1 past its end.";
+    case CFileException::badPath:
+      return "%1 contains an invalid path.";
+    case CFileException::generic:
+    default:
+      return "An unknown error occurred while accessing %1.";
+  }
+}
+
+std::string ReplaceAll(std::string text, const std::string& token, const std::string& value) {
+  for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size())) {
+    text.replace(at, token.size(), value);
+  }
+  return text;
+}
+
+}  // namespace
+
+CFileException::CFileException(Cause cause, int osError, std::string fileName)
+    : std::runtime_error(FormatMessage(PatternFor(cause), fileName)),
+      m_cause(cause),
+      m_lOsError(osError),
+      m_strFileName(std::move(fileName)) {}
+
+std::string CFileException::GetErrorMessage() const { return FormatMessage(PatternFor(m_cause), m_strFileName); }
+
+CFileException::Cause CFileException::CauseFromErrno(int error) {
+  switch (error) {
+    case ENOENT:
+      return fileNotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+      return accessDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return diskFull;
+    case EISDIR:
+    case ENOTDIR:
+    case ENAMETOOLONG:
+      return badPath;
+    default:
+      return generic;
+  }
+}
+
+std::string FormatMessage(const std::string& pattern, const std::string& arg1, const std::string& arg2) {
+  return ReplaceAll(ReplaceAll(pattern, "%1", arg1), "%2", arg2);
+}
+
+}  // namespace pixolan

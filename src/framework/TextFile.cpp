@@ -1,0 +1,72 @@
+#include "framework/TextFile.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdarg>
+#include <vector>
+
+#include "framework/AtomicFile.h"
+#include "framework/FileException.h"
+
+namespace pixolan {
+
+void CTextWriter::WriteString(std::string_view text) {
+  for (char c : text) {
+    if (c == '\n') m_bytes += '\r';
+    m_bytes += c;
+  }
+}
+
+void CTextWriter::Printf(const char* format, ...) {
+  char small[512];
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  if (n < 0) {
+    va_end(copy);
+    return;
+  }
+  if (static_cast<std::size_t>(n) < sizeof small) {
+    va_end(copy);
+    WriteString(std::string_view(small, static_cast<std::size_t>(n)));
+    return;
+  }
+  std::vector<char> big(static_cast<std::size_t>(n) + 1);
+  std::vsnprintf(big.data(), big.size(), format, copy);
+  va_end(copy);
+  WriteString(std::string_view(big.data(), static_cast<std::size_t>(n)));
+}
+
+void CTextWriter::Save(const std::string& path) const { WriteFileAtomically(path, m_bytes); }
+
+CTextFileReader::CTextFileReader(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    throw CFileException(CFileException::badPath, EISDIR, path);
+  }
+  m_file.reset(std::fopen(path.c_str(), "rb"));
+  if (!m_file) {
+    const int error = errno;
+    throw CFileException(CFileException::CauseFromErrno(error), error, path);
+  }
+}
+
+bool CTextFileReader::ReadString(std::string& line) {
+  line.clear();
+  int c = 0;
+  bool any = false;
+  while ((c = std::fgetc(m_file.get())) != EOF) {
+    any = true;
+    if (c == '\n') break;
+    line += static_cast<char>(c);
+  }
+  if (!any) return false;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+}  // namespace pixolan

@@ -1,0 +1,38 @@
+#pragma once
+// Text files as the program writes and reads them: every "\n" written becomes
+// CR LF on every platform; lines are read without their end, CR LF or LF.
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace pixolan {
+
+// Collects text with CR LF line ends; Save writes it atomically.
+class CTextWriter {
+ public:
+  void WriteString(std::string_view text);
+  void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  const std::string& Bytes() const { return m_bytes; }
+  // Throws CFileException naming the path; an earlier file stays intact on failure.
+  void Save(const std::string& path) const;
+
+ private:
+  std::string m_bytes;
+};
+
+class CTextFileReader {
+ public:
+  // Throws CFileException with the cause of the failure and the path.
+  explicit CTextFileReader(const std::string& path);
+  // The next line without its line end; false at the end of the file.
+  bool ReadString(std::string& line);
+
+ private:
+  struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+  };
+  std::unique_ptr<std::FILE, FileCloser> m_file;
+};
+
+}  // namespace pixolan
