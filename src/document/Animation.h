@@ -1,5 +1,6 @@
 #pragma once
 // A named animation: an ordered array of frames, numbered from 1 by the user.
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,10 +10,15 @@
 
 namespace pixolan {
 
+// A string in a document file holds at most this many bytes, its NUL included.
+inline constexpr std::size_t kMaxDocumentString = 2048;
+
 class CAnimation {
  public:
   virtual ~CAnimation() = default;
 
+  // Keeps the text up to its first NUL, cut to kMaxDocumentString - 1 bytes so
+  // that every name can be saved and read back.
   void SetName(const std::string& name);
   // Keeps the first min(old, n) frames; new frames are invalid.
   void SetFrameCount(std::uint32_t n);

@@ -42,6 +42,9 @@ class CPxoDoc : public CDocument {
   void SetCurrentFrame(int n);
   // The current frame record, or null when there is none or its number is out of range.
   CAnimFrame* CurrentFrameRecord();
+  // Clears the current frame's valid flag (the sprite view picks the frame up);
+  // its rectangle and offsets stay in memory. Sends no hint.
+  void LiftCurrentFrame();
   CRasterImage* LoadImage(const std::string& path);
 
   bool OnNewDocument() override;
@@ -66,6 +69,16 @@ class CPxoDoc : public CDocument {
   void WriteGraphicData(CTextWriter& file) const;
 
   ISettings& Settings() { return m_settings; }
+
+ private:
+  // The document file's reader and writer.
+  void StoreDocument(CArchive& ar);
+  void LoadDocument(CArchive& ar);
+  // The sheet at the stored path or, failing that, the same file name in the
+  // document's own folder.
+  bool LoadStoredImage(const std::string& storedPath, const std::string& documentPath);
+
+ public:
 
   std::int32_t m_nCanvasWidth = 160;
   std::int32_t m_nCanvasHeight = 144;

@@ -34,6 +34,10 @@ class CArchive {
 
   std::size_t Remaining() const { return m_load.size() - m_nPosition; }
   const std::vector<std::uint8_t>& StoredBytes() const { return m_store; }
+  // A writer that has told the user why it cannot store the document abandons
+  // the archive: the save then writes nothing and the earlier file stays.
+  void Abort() { m_bAborted = true; }
+  bool IsAborted() const { return m_bAborted; }
 
  private:
   Mode m_mode;
@@ -41,6 +45,7 @@ class CArchive {
   std::vector<std::uint8_t> m_store;
   std::span<const std::uint8_t> m_load;
   std::size_t m_nPosition = 0;
+  bool m_bAborted = false;
 };
 
 }  // namespace pixolan

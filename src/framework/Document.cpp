@@ -72,6 +72,7 @@ bool CDocument::OnSaveDocument(const std::string& path) {
   try {
     CArchive ar(path);
     Serialize(ar);
+    if (ar.IsAborted()) return false;  // already reported by the writer
     WriteFileAtomically(path, ar.StoredBytes());
   } catch (const CFileException& e) {
     m_prompts.MessageBox(e.GetErrorMessage());
