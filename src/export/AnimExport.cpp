@@ -1,0 +1,152 @@
+#include "export/AnimExport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <unordered_map>
+
+#include "document/PxoDoc.h"
+#include "export/FrameBounds.h"
+#include "export/FrameLayout.h"
+#include "framework/FileException.h"
+
+namespace pixolan {
+namespace {
+
+// Labels the file defines whatever the animations are called.
+constexpr const char* kFixedLabels[] = {"NumberOfAnimations", "NumberOfPalettes", "PaletteData",
+                                        "BlockPaletteData",   "AnimationData",    "GraphicData"};
+
+std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
+
+std::string LabelOfName(const std::string& name) {
+  std::string label = "Anim" + name;
+  std::replace(label.begin(), label.end(), ' ', '_');
+  return label;
+}
+
+bool IsLabelCharacter(char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool FrameOutside(const CRect& source, std::int32_t cols, std::int32_t rows) {
+  const CellSpan span = FrameCells(source);
+  const bool cutOutside = !span.Empty() && (span.x0 < 0 || span.y0 < 0 || span.x1 > cols || span.y1 > rows);
+  return cutOutside || !BlockMapInsideSheet(source, cols, rows);
+}
+
+std::string FrameOutsideMessage(int frame, const std::string& name) {
+  char text[64];
+  std::snprintf(text, sizeof text, "ERROR: Frame %d of animation ", frame);
+  return text + name + " lies outside the image\n";
+}
+
+}  // namespace
+
+std::optional<std::string> FindFrameOutsideSheet(const CPxoDoc& doc) {
+  const std::int32_t cols = doc.m_pImage ? doc.m_pImage->m_nWidth / 8 : 0;
+  const std::int32_t rows = doc.m_pImage ? doc.m_pImage->m_nHeight / 8 : 0;
+  for (const std::unique_ptr<CAnimation>& animation : doc.m_animations) {
+    // Frames the count promises beyond the array are written as never set: they cover nothing.
+    const std::size_t frames = FramesToCut(*animation);
+    for (std::size_t f = 0; f < frames; ++f) {
+      if (FrameOutside(animation->m_pFrames[f].m_rectSource, cols, rows)) {
+        return FrameOutsideMessage(static_cast<int>(f), animation->Name());
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> FindLabelProblem(const CPxoDoc& doc) {
+  // Which animation (or -1: the file itself) defines each label.
+  std::unordered_map<std::string, int> owners;
+  for (const char* label : kFixedLabels) owners.emplace(label, -1);
+  auto define = [&](const std::string& label, int a) -> std::optional<std::string> {
+    const auto [it, fresh] = owners.emplace(label, a);
+    if (fresh) return std::nullopt;
+    const std::string& name = doc.m_animations[static_cast<std::size_t>(a)]->Name();
+    if (it->second < 0) {
+      return "ERROR: Animation " + Quoted(name) + " defines the label " + label +
+             ", which the file uses for its own data\n";
+    }
+    const std::string& first = doc.m_animations[static_cast<std::size_t>(it->second)]->Name();
+    return "ERROR: Animations " + Quoted(first) + " and " + Quoted(name) + " both define the label " + label + "\n";
+  };
+  for (std::size_t a = 0; a < doc.m_animations.size(); ++a) {
+    const CAnimation& animation = *doc.m_animations[a];
+    const std::string label = LabelOfName(animation.Name());
+    if (!std::all_of(label.begin(), label.end(), IsLabelCharacter)) {
+      return "ERROR: Animation " + Quoted(animation.Name()) + " gives the label " + label +
+             ", which holds a character no assembler label can hold\n";
+    }
+    if (auto problem = define(label, static_cast<int>(a))) return problem;
+    for (std::uint32_t f = 0; f < animation.m_nFrameCount; ++f) {
+      if (auto problem = define(label + "Frame" + std::to_string(f), static_cast<int>(a))) return problem;
+    }
+  }
+  return std::nullopt;
+}
+
+void WriteAnimExport(const CPxoDoc& doc, CAsmFile& file) {
+  CTextWriter& out = file.Writer();
+  out.Printf(";// ORIGINALLY %d BLOCKS WE USED - SAVED %d BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n", doc.m_nBlocks,
+             doc.m_nBlocks - doc.m_nUniqueBlocks);
+  out.Printf("NumberOfAnimations:\t\tdb\t\t%d\n", static_cast<int>(doc.m_animations.size()));
+  out.Printf("NumberOfPalettes:\t\tdb\t\t%d\n", doc.m_nPalettes);
+  doc.WritePaletteData(out);
+  doc.WriteBlockPaletteData(out);
+  doc.WriteAnimationData(out);
+  doc.WriteGraphicData(out);
+}
+
+bool CAnimExport::Refuse(const std::string& message) {
+  m_prompts.MessageBox(message);
+  return false;
+}
+
+bool CAnimExport::CheckDocument() {
+  if (!m_doc.m_pImage) return Refuse(kMsgNoImageLoaded);
+  if (!m_doc.m_pImage->HasPalette()) return Refuse(kMsgImageHasNoPalette);
+  if (auto problem = FindFrameOutsideSheet(m_doc)) return Refuse(*problem);
+  if (auto problem = FindLabelProblem(m_doc)) return Refuse(*problem);
+  return true;
+}
+
+bool CAnimExport::Remap(const std::string& imagePath) {
+  std::unique_ptr<CRasterImage> other = m_doc.m_readers.OpenImage(imagePath.c_str());
+  if (!other) return Refuse(kMsgUnableToLoadImage);
+  if (!other->HasPalette()) {
+    CImageReaderList::DestroyImage(other);
+    return Refuse(kMsgImageHasNoPalette);
+  }
+  // Pixels keep their indices and take the other palette's colour at each index.
+  // A larger palette than the document image's is copied only as far as ours reaches.
+  std::vector<PaletteEntry>& ours = m_doc.m_pImage->m_pPalette;
+  const std::size_t count = std::min(ours.size(), other->m_pPalette.size());
+  std::copy_n(other->m_pPalette.begin(), count, ours.begin());
+  CImageReaderList::DestroyImage(other);
+  return true;
+}
+
+bool CAnimExport::Build(const CExportOptionsDlg& options, const std::string& path) {
+  try {
+    m_doc.PrepareExportData(options);
+  } catch (const CFileException& e) {
+    return Refuse(e.GetErrorMessage());  // the palette file could not be read
+  }
+  if (!m_file.Open(path)) return false;
+  WriteAnimExport(m_doc, m_file);
+  return true;
+}
+
+bool CAnimExport::Save() {
+  try {
+    m_file.Close();
+  } catch (const CFileException& e) {
+    return Refuse(e.GetErrorMessage());
+  }
+  return true;
+}
+
+}  // namespace pixolan

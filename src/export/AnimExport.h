@@ -1,0 +1,59 @@
+#pragma once
+// The animation export without its dialogs: the checks, the palette remap, the
+// preparation of the tables, the writing of the assembler file and its saving.
+// The menu command and the command line run these steps in the same order and
+// differ only in where the options, the remap image and the file name come from.
+#include <optional>
+#include <string>
+
+#include "export/AsmFile.h"
+#include "export/ExportOptionsDlg.h"
+#include "framework/Prompts.h"
+
+namespace pixolan {
+
+class CPxoDoc;
+
+inline constexpr const char* kMsgNoImageLoaded = "ERROR: No image loaded\n";
+inline constexpr const char* kMsgImageHasNoPalette = "ERROR: Image has no palette\n";
+inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
+
+// The message for the first frame that covers a cell outside the sheet's whole
+// cells, or whose block map would: nothing when every frame stays inside.
+std::optional<std::string> FindFrameOutsideSheet(const CPxoDoc& doc);
+
+// The message for the first label the file would define twice, or that holds a
+// character no assembler label can; nothing when every label is sound.
+std::optional<std::string> FindLabelProblem(const CPxoDoc& doc);
+
+// Writes the summary, the two counts and the four data sections.
+void WriteAnimExport(const CPxoDoc& doc, CAsmFile& file);
+
+class CAnimExport {
+ public:
+  CAnimExport(CPxoDoc& doc, IPrompts& prompts) : m_doc(doc), m_prompts(prompts) {}
+
+  // An image with a palette, every frame inside it, every label sound. Each
+  // failure shows its message and returns false before anything is changed.
+  bool CheckDocument();
+  // Copies the palette of the image file over the document image's palette,
+  // as far as the document image's palette reaches. False after a message.
+  bool Remap(const std::string& imagePath);
+  // Rebuilds the export tables and writes the whole file in memory. False when
+  // the palette file cannot be read (its error is shown).
+  bool Build(const CExportOptionsDlg& options, const std::string& path);
+  // Puts the built file in place in one piece; a failure is shown and leaves an
+  // earlier file untouched.
+  bool Save();
+
+  const CAsmFile& File() const { return m_file; }
+
+ private:
+  bool Refuse(const std::string& message);
+
+  CPxoDoc& m_doc;
+  IPrompts& m_prompts;
+  CAsmFile m_file;
+};
+
+}  // namespace pixolan

@@ -1,0 +1,31 @@
+#pragma once
+// The palette export's dialog: the start index in the sheet's palette of each
+// of the eight exported palettes, kept in the "ExportPalette" settings section.
+#include <array>
+#include <cstdint>
+
+#include "framework/Dialog.h"
+#include "framework/Settings.h"
+
+namespace pixolan {
+
+class CExportPaletteDlg : public CDialog {
+ public:
+  enum { IDD = 140 };
+  static constexpr int kPalettes = 8;
+  static constexpr int IDC_PALETTE0 = 1016;  // palette n has the edit field 1016 + n
+  // The highest start index still addresses four entries: 252..255.
+  static constexpr std::int32_t kMaxStart = 252;
+
+  CExportPaletteDlg() : CDialog(IDD, "Export Palette") {}
+
+  void DoDataExchange(CDataExchange& dx) override;
+
+  // Missing entries default to 16 times the palette number.
+  void ReadSettings(ISettings& settings);
+  void WriteSettings(ISettings& settings) const;
+
+  std::array<std::int32_t, kPalettes> m_nStart{};
+};
+
+}  // namespace pixolan

@@ -1,0 +1,33 @@
+// File > Export Data > Palette data from Bitmap.
+#include <optional>
+
+#include "document/PxoDoc.h"
+#include "export/ExportPaletteDlg.h"
+#include "export/PaletteExport.h"
+
+namespace pixolan {
+
+void CPxoDoc::OnExportPalette() {
+  if (!m_pImage || !m_pImage->HasPalette()) {
+    m_prompts.MessageBox(kMsgImageMustHavePalette);
+    return;
+  }
+  CExportPaletteDlg dialog;
+  dialog.ReadSettings(Settings());
+  if (m_prompts.DoModal(dialog) != IDOK) return;
+  // Stored before the file is chosen: they stay even when the file dialog is cancelled.
+  dialog.WriteSettings(Settings());
+
+  FileDialogRequest request;
+  request.bOpen = false;
+  request.strDefaultExt = ".asm";
+  request.strInitialName = "palettedata.asm";
+  request.bHideReadOnly = true;
+  request.bOverwritePrompt = true;
+  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
+  const std::optional<std::string> path = m_prompts.FileDialog(request);
+  if (!path) return;
+  SavePaletteExport(*m_pImage, dialog.m_nStart, *path, m_prompts);
+}
+
+}  // namespace pixolan
