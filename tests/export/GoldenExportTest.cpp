@@ -1,0 +1,165 @@
+// Whole exports of small documents, compared byte for byte with text worked out
+// by hand from the sheet: cutting, matching with mirror chains, palettes, writing.
+#include <gtest/gtest.h>
+
+#include "export/AnimExport.h"
+#include "export/AsmFixture.h"
+#include "support/TestSupport.h"
+
+namespace pixolan::test {
+namespace {
+
+constexpr const char* kHeader =
+    ";//****************************************************************\n"
+    ";//\t\tANIMATION DATA EXPORTED FROM THE PIXOLAN\n"
+    ";//****************************************************************\n"
+    "\n"
+    ";// FRAME DATA STRUCTURE\n"
+    ";// BYTE\t\t\tDESCRIPTION\n"
+    ";//  0\t\t\t\tWidth of the frame in blocks\n"
+    ";//  1\t\t\t\tHeight of the frame in blocks\n"
+    ";//  2\t\t\t\tXOffset for start of data\n"
+    ";//  3\t\t\t\tYOffset for start of data\n"
+    ";//  4->\t\t\tCharacter Block Word.\n"
+    ";//\n"
+    ";// CHARACTER BLOCK WORD\n"
+    ";// BITS\t\t\tDESCRIPTION\n"
+    ";//  15 - 4\t\t\tBlock number (mask with FFF0h and add to the block table)\n"
+    ";//  3\t\t\t\tspare\n"
+    ";//  2\t\t\t\tspare\n"
+    ";//  1\t\t\t\tX-FLIP BLOCK\n"
+    ";//  0\t\t\t\tY-FLIP BLOCK\n"
+    "\n"
+    ";// ANIMATION HEADER\n";
+
+// Palette: 0 magenta (the transparent colour, top-left), 1 black, 2 white, 3 red.
+// Cells of the 24x16 sheet:
+//   (0,0) all magenta    (1,0) A: black where x <= y, else white    (2,0) A mirrored left-right
+//   (0,1) A mirrored top-bottom    (1,1) A again    (2,1) a red top row on magenta
+class GoldenExport : public AsmFixture, public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Sheet(24, 16, {Colour(255, 0, 255), Colour(0, 0, 0), Colour(255, 255, 255), Colour(255, 0, 0)});
+    auto a = [](int x, int y) { return x <= y ? 1 : 2; };
+    Cell(0, 0, [](int, int) { return 0; });
+    Cell(1, 0, a);
+    Cell(2, 0, [&](int x, int y) { return a(7 - x, y); });
+    Cell(0, 1, [&](int x, int y) { return a(x, 7 - y); });
+    Cell(1, 1, a);
+    Cell(2, 1, [](int, int y) { return y == 0 ? 3 : 0; });
+    Animation("Walk Left", {{CellRect(0, 0, 3, 1), -12, -8}, {CellRect(0, 1, 3, 1), 4, -3}});
+    Animation("Idle", {});
+  }
+
+  std::string Export(const CExportOptionsDlg& options) {
+    CAnimExport exporter(doc, prompts);
+    EXPECT_TRUE(exporter.CheckDocument());
+    EXPECT_TRUE(exporter.Build(options, "golden.asm"));
+    return exporter.File().Bytes();
+  }
+};
+
+// Records 0..5 in cutting order. Record 2 repeats 1 mirrored left-right; 3 repeats
+// 2 mirrored both ways, which resolves to 1 mirrored top-bottom; 4 repeats 3
+// mirrored top-bottom, which resolves to 1 unmirrored. Output blocks: records 0, 1, 5.
+// One palette grows in record order: magenta, black, white, then red.
+TEST_F(GoldenExport, MirrorChainsAndOnePaletteWithoutOptions) {
+  const std::string expected = std::string(kHeader) +
+      ";// ORIGINALLY 6 BLOCKS WE USED - SAVED 3 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
+      "NumberOfAnimations:\t\tdb\t\t2\n"
+      "NumberOfPalettes:\t\tdb\t\t1\n"
+      "\n;// PALETTE DATA\nPaletteData:\n"
+      "\t\t\t\t\t\tdw\t\t$7c1f, $0000, $7fff, $001f\n"
+      "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
+      "\t\t\t\t\t\tdb\t\t0, 0, 0\n"
+      "\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n"
+      "\n;// ANIMATION LIST\n"
+      "AnimationData:\t\t\tdw\t\tAnimWalk_Left\n"
+      "\t\t\t\t\t\tdw\t\tAnimIdle\n"
+      "\n;// DATA FOR ANIMATION 0 (Walk Left)\n"
+      "AnimWalk_Left:\n"
+      "\t\t\t\t\t\tdb\t\t2, 0\n"
+      "\t\t\t\t\t\tdw\t\tAnimWalk_LeftFrame0\n"
+      "\t\t\t\t\t\tdw\t\tAnimWalk_LeftFrame1\n"
+      "\n;// DATA FOR ANIMATION 1 (Idle)\n"
+      "AnimIdle:\n"
+      "\t\t\t\t\t\tdb\t\t0, 0\n"
+      "\n;// ANIMATION DATA FOR ANIMATION 0 (Walk Left) FRAMES 0 -> 1 \n"
+      "AnimWalk_LeftFrame0:\n"
+      "\t\t\t\t\t\tdb\t\t3, 1\t\t\t\t\t;// Width and Height\n"
+      "\t\t\t\t\t\tdb\t\t-12, -8\t\t\t\t\t;// Offsets\n"
+      "\t\t\t\t\t\tdw\t\t$0000, $0010, $0012\n"
+      "AnimWalk_LeftFrame1:\n"
+      "\t\t\t\t\t\tdb\t\t3, 1\t\t\t\t\t;// Width and Height\n"
+      "\t\t\t\t\t\tdb\t\t4, -3\t\t\t\t\t;// Offsets\n"
+      "\t\t\t\t\t\tdw\t\t$0011, $0010, $0020\n"
+      "\n;// ANIMATION DATA FOR ANIMATION 1 (Idle) FRAMES 0 -> -1 \n"
+      "\n;// GRAPHICS DATA\nGraphicData:\n"
+      "\t\t\t\t\t\tdb\t\t$00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n"
+      "\t\t\t\t\t\tdb\t\t$80, $7f, $c0, $3f, $e0, $1f, $f0, $0f, $f8, $07, $fc, $03, $fe, $01, $ff, $00\n"
+      "\t\t\t\t\t\tdb\t\t$ff, $ff, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n";
+  EXPECT_EQ(Export(CExportOptionsDlg{}), CrLf(expected));
+  EXPECT_TRUE(prompts.m_messages.empty());
+}
+
+// The forced first block is record 0 and stands for the all-magenta cell, which
+// now repeats it; with the first-colour rule magenta is entry 0 of every block.
+// Records: 0 forced, 1 cell (0,0) = repeat of 0, 2 A, 3 = 2 x-flipped, 4 = 3 both,
+// 5 = 4 y-flipped, 6 red row. Output blocks: records 0, 2, 6. Sixteen words in the
+// block map: 7 records, 4 repeats.
+TEST_F(GoldenExport, ForcedFirstBlockAndFirstColourRule) {
+  CExportOptionsDlg options;
+  options.m_bForceFirst = 1;
+  options.m_bFirstTrans = 1;
+  const std::string text = Export(options);
+  const std::string expected = std::string(kHeader) +
+      ";// ORIGINALLY 7 BLOCKS WE USED - SAVED 4 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
+      "NumberOfAnimations:\t\tdb\t\t2\n"
+      "NumberOfPalettes:\t\tdb\t\t1\n"
+      "\n;// PALETTE DATA\nPaletteData:\n"
+      "\t\t\t\t\t\tdw\t\t$7c1f, $0000, $7fff, $001f\n"
+      "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
+      "\t\t\t\t\t\tdb\t\t0, 0, 0\n"
+      "\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n";
+  ASSERT_EQ(text.substr(0, CrLf(expected).size()), CrLf(expected));
+  EXPECT_NE(text.find(CrLf("\t\t\t\t\t\tdw\t\t$0000, $0010, $0012\n")), std::string::npos);
+  EXPECT_NE(text.find(CrLf("\t\t\t\t\t\tdw\t\t$0011, $0010, $0020\n")), std::string::npos);
+  EXPECT_NE(text.find(CrLf("\t\t\t\t\t\tdb\t\t$80, $7f, $c0, $3f, $e0, $1f, $f0, $0f, $f8, $07, $fc, $03, $fe, $01, $ff, $00\n"
+                           "\t\t\t\t\t\tdb\t\t$ff, $ff, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n")),
+            std::string::npos);
+}
+
+TEST_F(GoldenExport, NoAnimationsGiveEmptySections) {
+  doc.m_animations.clear();
+  EXPECT_EQ(Export(CExportOptionsDlg{}),
+            CrLf(std::string(kHeader) +
+                 ";// ORIGINALLY 0 BLOCKS WE USED - SAVED 0 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
+                 "NumberOfAnimations:\t\tdb\t\t0\n"
+                 "NumberOfPalettes:\t\tdb\t\t0\n"
+                 "\n;// PALETTE DATA\nPaletteData:\n"
+                 "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
+                 "\n;// ANIMATION LIST\nAnimationData:"
+                 "\n;// GRAPHICS DATA\nGraphicData:\n"));
+}
+
+TEST_F(GoldenExport, NoAnimationsWithTheForcedBlockGiveOneBlockAndOnePalette) {
+  doc.m_animations.clear();
+  CExportOptionsDlg options;
+  options.m_bForceFirst = 1;
+  EXPECT_EQ(Export(options),
+            CrLf(std::string(kHeader) +
+                 ";// ORIGINALLY 1 BLOCKS WE USED - SAVED 0 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
+                 "NumberOfAnimations:\t\tdb\t\t0\n"
+                 "NumberOfPalettes:\t\tdb\t\t1\n"
+                 "\n;// PALETTE DATA\nPaletteData:\n"
+                 "\t\t\t\t\t\tdw\t\t$0000, $0000, $0000, $0000\n"
+                 "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
+                 "\t\t\t\t\t\tdb\t\t0\n"
+                 "\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n"
+                 "\n;// ANIMATION LIST\nAnimationData:"
+                 "\n;// GRAPHICS DATA\nGraphicData:\n"
+                 "\t\t\t\t\t\tdb\t\t$00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n"));
+}
+
+}  // namespace
+}  // namespace pixolan::test
