@@ -12,6 +12,7 @@
 #include "document/PxoDoc.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
+#include "support/TestSupport.h"
 
 namespace pixolan::test {
 
@@ -76,5 +77,35 @@ inline CRect CellRect(std::int32_t cx, std::int32_t cy, std::int32_t w, std::int
 }
 
 inline PaletteEntry Colour(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return PaletteEntry{0, r, g, b}; }
+
+// A Windows bitmap of 4, 8 or 24 bits per pixel; pixel(x, y) gives the index
+// (or, for 24 bits, the grey level). Rows are stored bottom-up.
+template <typename F>
+std::vector<std::uint8_t> BmpBytes(std::int32_t width, std::int32_t height, std::int32_t bits,
+                                   const std::vector<PaletteEntry>& palette, F pixel) {
+  const std::uint32_t colours = bits <= 8 ? (1u << bits) : 0u;
+  const std::uint32_t stride = ((static_cast<std::uint32_t>(width * bits) + 31) / 32) * 4;
+  const std::uint32_t offset = 14 + 40 + 4 * colours;
+  const std::uint32_t imageSize = stride * static_cast<std::uint32_t>(height);
+  Bytes b;
+  b.text("BM").u32le(offset + imageSize).u16le(0).u16le(0).u32le(offset);
+  b.u32le(40).u32le(static_cast<std::uint32_t>(width)).u32le(static_cast<std::uint32_t>(height)).u16le(1);
+  b.u16le(static_cast<std::uint32_t>(bits)).u32le(0).u32le(imageSize).u32le(2835).u32le(2835).u32le(colours).u32le(0);
+  for (std::uint32_t i = 0; i < colours; ++i) {
+    const PaletteEntry c = i < palette.size() ? palette[i] : PaletteEntry{};
+    b.u8(c.blue).u8(c.green).u8(c.red).u8(0);
+  }
+  for (std::int32_t y = height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(stride, 0);
+    for (std::int32_t x = 0; x < width; ++x) {
+      const auto v = static_cast<std::uint8_t>(pixel(x, y));
+      if (bits == 8) row[static_cast<std::size_t>(x)] = v;
+      else if (bits == 4) row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(x % 2 ? v & 15 : v << 4);
+      else for (int k = 0; k < 3; ++k) row[static_cast<std::size_t>(3 * x + k)] = v;
+    }
+    b.raw(row);
+  }
+  return b.data();
+}
 
 }  // namespace pixolan::test
