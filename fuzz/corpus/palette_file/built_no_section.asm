@@ -1,0 +1,1 @@
+NumberOfPalettes: db 2

@@ -1,0 +1,136 @@
+#!/usr/bin/env python3
+"""Gathers the seed corpus of every fuzz target into fuzz/corpus/<target>/.
+
+Sheets come from tests/data and examples (small files only, so the fuzzers stay
+fast and the committed corpus small); documents, palette files and export inputs
+are also built here, since few exist as files. A seed's name keeps the path it
+came from. Usage: fuzz/gather_seeds.py [--max-size BYTES] [EXTRA_DIR...]
+"""
+import argparse
+import pathlib
+import shutil
+import struct
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+CORPUS = ROOT / "fuzz" / "corpus"
+SHEET_EXTENSIONS = {"bmp": [".bmp"], "iff": [".iff", ".lbm", ".ilbm"], "gbr": [".gbr"]}
+
+
+def files_under(dirs, extensions, max_size):
+    for base in dirs:
+        if not base.is_dir():
+            continue
+        for path in sorted(base.rglob("*")):
+            if path.is_file() and path.suffix.lower() in extensions and path.stat().st_size <= max_size:
+                yield base, path
+
+
+def seed_name(base, path):
+    return (base.name + "/" + str(path.relative_to(base))).replace("/", "_")
+
+
+def pxo_string(text):
+    data = text.encode() + b"\0"
+    return struct.pack("<I", len(data)) + data
+
+
+def pxo_frame(valid, rect=(0, 0, 0, 0), offset=(0, 0)):
+    if not valid:
+        return struct.pack("<I", 0)
+    return struct.pack("<I", 1) + struct.pack("<ii", *offset) + struct.pack("<iiii", *rect)
+
+
+def pxo_document(path, animations, current=-1, selection=(0, 0, -1, 0), selected=False, frame=1):
+    body = b"PXOV1.01" + pxo_string(path) + struct.pack("<iii", 160, 144, 4)
+    body += struct.pack("<iiii", *selection) + bytes([1 if selected else 0]) + struct.pack("<i", frame)
+    body += struct.pack("<i", len(animations))
+    for name, frames in animations:
+        body += pxo_string(name) + struct.pack("<I", len(frames)) + b"".join(frames)
+    return body + struct.pack("<i", current)
+
+
+def built_documents():
+    # "sheet.bmp" is found beside the document by the fuzz target's fixture.
+    walk = [pxo_frame(True, (8, 0, 24, 8), (-8, -4)), pxo_frame(False), pxo_frame(True, (0, 8, 32, 24), (0, 0))]
+    yield "built_empty.pxo", pxo_document("sheet.bmp", [])
+    yield "built_two_animations.pxo", pxo_document(
+        "/elsewhere/sheet.bmp", [("Walk Left", walk), ("Idle", [pxo_frame(True, (0, 0, 8, 8))])], current=1,
+        selection=(8, 8, 16, 16), selected=True, frame=2)
+    yield "built_no_frames.pxo", pxo_document("sheet.bmp", [("", [])], current=0)
+
+
+def strip_head(document):
+    (count,) = struct.unpack_from("<I", document, 8)
+    return document[12 + count:]
+
+
+def palette_line(words):
+    return "\t\t\t\t\t\tdw\t\t" + ", ".join("$%04x" % w for w in words) + "\r\n"
+
+
+def built_palette_files():
+    yield "built_palettedata.asm", (";// PALETTE DATA\r\nPaletteData:\r\n" + palette_line([0x7fff, 0, 0x1f, 0x3e0])
+                                    + palette_line([0x7c00, 0x0c41, 0x021f, 0x8000]) + "\r\n").encode()
+    yield "built_short_values.asm", b"junk\nPaletteData:\nPaletteData:\n\tdw $7, $ab,$1234\n\tdw\n\tdb 1\n"
+    yield "built_no_section.asm", b"NumberOfPalettes: db 2\r\n"
+
+
+def export_input(flags, animations, wide=False):
+    out = bytes([flags, len(animations)])
+    for name, frames, edit in animations:
+        out += bytes([len(name)]) + name.encode() + bytes([len(frames)])
+        for frame in frames:
+            if frame is None:
+                out += b"\0"
+                continue
+            out += b"\1"
+            fmt = "<i" if wide else "<b"
+            out += b"".join(struct.pack(fmt, v) for v in frame)
+        out += bytes([edit])
+    return out
+
+
+def built_export_inputs():
+    whole = (0, 0, 32, 24, -16, -12)
+    row = (8, 0, 32, 8, 0, 0)
+    yield "built_whole_sheet", export_input(0, [("Sheet", [whole], 0)])
+    yield "built_first_trans", export_input(2, [("Walk Left", [row, None, (0, 8, 16, 16, 4, 4)], 0)])
+    yield "built_force_first_palette", export_input(1 | 2 | 4, [("A", [whole], 0), ("B", [row], 0x81)])
+    yield "built_wide", export_input(8, [("Wide", [(0, 0, 32, 24, -100000, 7)], 0x45)], wide=True)
+    yield "built_no_animations", export_input(1, [])
+
+
+def write_seeds(target, seeds):
+    folder = CORPUS / target
+    folder.mkdir(parents=True, exist_ok=True)
+    for name, data in seeds:
+        (folder / name).write_bytes(data)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--max-size", type=int, default=12 * 1024)
+    parser.add_argument("extra", nargs="*", type=pathlib.Path)
+    args = parser.parse_args()
+    dirs = [ROOT / "tests" / "data", ROOT / "examples"] + args.extra
+
+    if CORPUS.exists():
+        shutil.rmtree(CORPUS)
+    for target, extensions in SHEET_EXTENSIONS.items():
+        write_seeds(target, ((seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, extensions, args.max_size)))
+
+    documents = [(seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, [".pxo"], args.max_size)]
+    documents += list(built_documents())
+    write_seeds("pxo", documents)
+    write_seeds("pxo_sheet", ((name, strip_head(data)) for name, data in documents if len(data) >= 12))
+
+    palettes = [(seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, [".asm"], args.max_size)]
+    write_seeds("palette_file", palettes + list(built_palette_files()))
+    write_seeds("export", built_export_inputs())
+
+    total = sum(f.stat().st_size for f in CORPUS.rglob("*") if f.is_file())
+    print("corpus: %d files, %d bytes" % (sum(1 for f in CORPUS.rglob("*") if f.is_file()), total))
+
+
+if __name__ == "__main__":
+    main()
