@@ -1,9 +1,13 @@
 // pixolan-cli info FILE...: what each sheet (or document) holds.
+#include <cctype>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/Commands.h"
+#include "document/PxoDoc.h"
+#include "framework/MemorySettings.h"
+#include "framework/ScriptedPrompts.h"
 #include "image/ImageReaderList.h"
 
 namespace pixolan::cli {
@@ -21,15 +25,59 @@ bool PrintSheetInfo(const std::string& path) {
   return true;
 }
 
+bool IsDocumentPath(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string ext = path.substr(path.size() - 4);
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == ".pxo";
+}
+
+std::string RectText(const CRect& r) {
+  return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
+         std::to_string(r.bottom) + ")";
+}
+
+void PrintAnimation(const CAnimation& animation) {
+  std::cout << "ANIM \"" << animation.Name() << "\": " << animation.m_pFrames.size() << " frames\n";
+  for (std::size_t k = 0; k < animation.m_pFrames.size(); ++k) {
+    const CAnimFrame& frame = animation.m_pFrames[k];
+    std::cout << "  frame " << k + 1 << ": ";
+    if (frame.m_bValid) {
+      std::cout << RectText(frame.m_rectSource) << " at (" << frame.m_nOffsetX << ", " << frame.m_nOffsetY << ")\n";
+    } else {
+      std::cout << "not set\n";
+    }
+  }
+}
+
+bool PrintDocumentInfo(const std::string& path) {
+  CScriptedPrompts prompts;
+  prompts.SetMessageSink([](std::string_view text) { std::cerr << text << '\n'; });
+  CMemorySettings settings;
+  CPxoDoc doc(prompts, settings);
+  if (!doc.OnOpenDocument(path)) return false;
+  std::cout << path << ": document\n";
+  std::cout << "sheet: \"" << doc.m_strImagePath << "\" " << (doc.m_pImage ? "(loaded)" : "(not loaded)") << '\n';
+  std::cout << "canvas: " << doc.m_nCanvasWidth << 'x' << doc.m_nCanvasHeight << ", zoom " << doc.m_nZoom << '\n';
+  CRect selection;
+  const bool selected = doc.GetSelection(selection);
+  std::cout << "selection: " << (selected ? RectText(selection) : std::string("none")) << '\n';
+  for (const auto& animation : doc.m_animations) PrintAnimation(*animation);
+  if (doc.m_pCurrentAnim != nullptr) std::cout << "current: \"" << doc.m_pCurrentAnim->Name() << "\"\n";
+  else std::cout << "current: none\n";
+  return true;
+}
+
 }  // namespace
 
 void AddInfoCommand(CLI::App& app, int& exitStatus) {
   auto files = std::make_shared<std::vector<std::string>>();
-  CLI::App* info = app.add_subcommand("info", "Print what each sheet file holds");
-  info->add_option("files", *files, "Sheet files (.bmp, .lbm, .iff, .gbr)")->required();
+  CLI::App* info = app.add_subcommand("info", "Print what each sheet or document file holds");
+  info->add_option("files", *files, "Sheet files (.bmp, .lbm, .iff, .gbr) or documents (.pxo)")->required();
   info->callback([files, &exitStatus] {
     for (const std::string& path : *files) {
-      if (!PrintSheetInfo(path)) exitStatus = kExitFailure;
+      const bool ok = IsDocumentPath(path) ? PrintDocumentInfo(path) : PrintSheetInfo(path);
+      if (!ok) exitStatus = kExitFailure;
     }
   });
 }
