@@ -38,6 +38,12 @@ inline std::unique_ptr<CRasterImage> MakeAsmSheet(std::int32_t width, std::int32
   return sheet;
 }
 
+inline CRect CellRect(std::int32_t cx, std::int32_t cy, std::int32_t w, std::int32_t h) {
+  return CRect{8 * cx, 8 * cy, 8 * (cx + w), 8 * (cy + h)};
+}
+
+inline PaletteEntry Colour(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return PaletteEntry{0, r, g, b}; }
+
 class AsmFixture {
  public:
   CRasterImage& Sheet(std::int32_t width, std::int32_t height, const std::vector<PaletteEntry>& palette) {
@@ -67,16 +73,28 @@ class AsmFixture {
     return *doc.m_animations.back();
   }
 
+  // Palette: 0 magenta (the transparent colour, top-left), 1 black, 2 white, 3 red.
+  // Cells of the 24x16 sheet:
+  //   (0,0) all magenta    (1,0) A: black where x <= y, else white    (2,0) A mirrored left-right
+  //   (0,1) A mirrored top-bottom    (1,1) A again    (2,1) a red top row on magenta
+  // Animation "Walk Left" shows the top row of cells, then the bottom row; "Idle" has no frames.
+  void MirrorSheet() {
+    Sheet(24, 16, {Colour(255, 0, 255), Colour(0, 0, 0), Colour(255, 255, 255), Colour(255, 0, 0)});
+    auto a = [](int x, int y) { return x <= y ? 1 : 2; };
+    Cell(0, 0, [](int, int) { return 0; });
+    Cell(1, 0, a);
+    Cell(2, 0, [&](int x, int y) { return a(7 - x, y); });
+    Cell(0, 1, [&](int x, int y) { return a(x, 7 - y); });
+    Cell(1, 1, a);
+    Cell(2, 1, [](int, int y) { return y == 0 ? 3 : 0; });
+    Animation("Walk Left", {{CellRect(0, 0, 3, 1), -12, -8}, {CellRect(0, 1, 3, 1), 4, -3}});
+    Animation("Idle", {});
+  }
+
   CScriptedPrompts prompts;
   CMemorySettings settings;
   CPxoDoc doc{prompts, settings};
 };
-
-inline CRect CellRect(std::int32_t cx, std::int32_t cy, std::int32_t w, std::int32_t h) {
-  return CRect{8 * cx, 8 * cy, 8 * (cx + w), 8 * (cy + h)};
-}
-
-inline PaletteEntry Colour(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return PaletteEntry{0, r, g, b}; }
 
 // A Windows bitmap of 4, 8 or 24 bits per pixel; pixel(x, y) gives the index
 // (or, for 24 bits, the grey level). Rows are stored bottom-up.

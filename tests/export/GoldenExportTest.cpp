@@ -32,24 +32,9 @@ constexpr const char* kHeader =
     "\n"
     ";// ANIMATION HEADER\n";
 
-// Palette: 0 magenta (the transparent colour, top-left), 1 black, 2 white, 3 red.
-// Cells of the 24x16 sheet:
-//   (0,0) all magenta    (1,0) A: black where x <= y, else white    (2,0) A mirrored left-right
-//   (0,1) A mirrored top-bottom    (1,1) A again    (2,1) a red top row on magenta
 class GoldenExport : public AsmFixture, public ::testing::Test {
  protected:
-  void SetUp() override {
-    Sheet(24, 16, {Colour(255, 0, 255), Colour(0, 0, 0), Colour(255, 255, 255), Colour(255, 0, 0)});
-    auto a = [](int x, int y) { return x <= y ? 1 : 2; };
-    Cell(0, 0, [](int, int) { return 0; });
-    Cell(1, 0, a);
-    Cell(2, 0, [&](int x, int y) { return a(7 - x, y); });
-    Cell(0, 1, [&](int x, int y) { return a(x, 7 - y); });
-    Cell(1, 1, a);
-    Cell(2, 1, [](int, int y) { return y == 0 ? 3 : 0; });
-    Animation("Walk Left", {{CellRect(0, 0, 3, 1), -12, -8}, {CellRect(0, 1, 3, 1), 4, -3}});
-    Animation("Idle", {});
-  }
+  void SetUp() override { MirrorSheet(); }
 
   std::string Export(const CExportOptionsDlg& options) {
     CAnimExport exporter(doc, prompts);
