@@ -1,0 +1,43 @@
+#pragma once
+// Fast colour reads of the sheet for the animation export. Colours are compared
+// as red, green and blue only, so they are also offered packed into one word.
+#include <array>
+#include <cstdint>
+
+#include "image/PaletteEntry.h"
+#include "image/RasterImage.h"
+
+namespace pixolan {
+
+// red << 16 | green << 8 | blue: equal words mean SameColour.
+inline std::uint32_t PackRgb(const PaletteEntry& c) {
+  return static_cast<std::uint32_t>(c.red) << 16 | static_cast<std::uint32_t>(c.green) << 8 | c.blue;
+}
+
+class CSheetColours {
+ public:
+  // A null image has no cells and reads black.
+  explicit CSheetColours(const CRasterImage* image);
+
+  std::int32_t Cols() const { return m_nCols; }
+  std::int32_t Rows() const { return m_nRows; }
+  bool IsCell(std::int32_t cx, std::int32_t cy) const {
+    return cx >= 0 && cy >= 0 && cx < m_nCols && cy < m_nRows;
+  }
+
+  // The colour of pixel (x, y); the caller keeps it inside the image.
+  PaletteEntry Colour(std::int32_t x, std::int32_t y) const;
+  // The 64 colours of whole cell (cx, cy), row by row from the top.
+  void CellColours(std::int32_t cx, std::int32_t cy, std::array<PaletteEntry, 64>& out) const;
+  void CellRgb(std::int32_t cx, std::int32_t cy, std::array<std::uint32_t, 64>& out) const;
+
+ private:
+  const CRasterImage* m_pImage;
+  std::int32_t m_nCols = 0;
+  std::int32_t m_nRows = 0;
+  bool m_bDirect8 = false;  // 8-bit rows read straight through the tables below
+  std::array<PaletteEntry, 256> m_lut{};
+  std::array<std::uint32_t, 256> m_rgbLut{};
+};
+
+}  // namespace pixolan

@@ -1,0 +1,127 @@
+// The fast matcher against the obvious quadratic search, on many random sheets
+// full of repeats, mirrors, symmetric blocks and blocks with equal colour sums.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "export/BlockMatcher.h"
+#include "export/MatchPatterns.h"
+#include "export/PrepareFixture.h"
+#include "export/ReferenceMatcher.h"
+
+namespace pixolan::test {
+namespace {
+
+// Equal sums on purpose; entry 4 is entry 0 again with the reserved byte set.
+const std::vector<PaletteEntry> kPool = {Rgb(30, 0, 0), Rgb(0, 30, 0), Rgb(0, 0, 30), Rgb(10, 10, 10),
+                                         Rgb(30, 0, 0, 9), Rgb(60, 0, 0), Rgb(0, 60, 0), Rgb(20, 20, 20)};
+
+class RandomSheet {
+ public:
+  explicit RandomSheet(std::uint32_t seed) : m_rng(seed) {}
+
+  int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+  bool Chance(int percent) { return Pick(100) < percent; }
+
+  Cell Prototype(int colours) {
+    Cell c = Uniform(static_cast<std::uint8_t>(Pick(colours)));
+    const int marks = 1 + Pick(6);
+    for (int k = 0; k < marks; ++k) c[static_cast<std::size_t>(Pick(64))] = static_cast<std::uint8_t>(Pick(colours));
+    switch (Pick(4)) {  // symmetric left-right, top-bottom, both, or not
+      case 0: return Symmetrise(c, false, true);
+      case 1: return Symmetrise(c, true, false);
+      case 2: return Symmetrise(Symmetrise(c, false, true), true, false);
+      default: return c;
+    }
+  }
+
+  Cell Variant(const std::vector<Cell>& prototypes, int colours) {
+    const Cell& p = prototypes[static_cast<std::size_t>(Pick(static_cast<int>(prototypes.size())))];
+    const int kind = Pick(100);
+    if (kind < 45) return Mirror(p, Chance(50), Chance(50));
+    if (kind < 60) {  // same colours moved: equal colour sum, usually another picture
+      Cell q = Mirror(p, Chance(50), Chance(50));
+      std::swap(q[static_cast<std::size_t>(Pick(64))], q[static_cast<std::size_t>(Pick(64))]);
+      return q;
+    }
+    if (kind < 70) return Uniform(static_cast<std::uint8_t>(Pick(colours)));
+    if (kind < 75) {
+      Cell noise{};
+      for (std::uint8_t& v : noise) v = static_cast<std::uint8_t>(Pick(colours));
+      return noise;
+    }
+    return p;
+  }
+
+  CRect RandomRect(int width, int height) {
+    const int l = Pick(width + 16) - 8, t = Pick(height + 16) - 8;
+    return CRect{l, t, l + Pick(width + 8), t + Pick(height + 8)};
+  }
+
+ private:
+  static Cell Symmetrise(const Cell& c, bool yFlip, bool xFlip) {
+    Cell out = c;
+    for (int y = 0; y < 8; ++y)
+      for (int x = 0; x < 8; ++x)
+        if ((xFlip && x >= 4) || (yFlip && y >= 4))
+          out[static_cast<std::size_t>(8 * y + x)] = out[static_cast<std::size_t>(8 * (yFlip && y >= 4 ? 7 - y : y) +
+                                                                                   (xFlip && x >= 4 ? 7 - x : x))];
+    return out;
+  }
+
+  std::mt19937 m_rng;
+};
+
+void ExpectSameAsReference(PrepareFixture& f, std::uint32_t seed) {
+  const ReferenceResult ref = ReferenceMatchBlocks(*f.doc.m_pImage, f.doc.m_pBlocks);
+  std::vector<BlockInfo> linked = f.doc.m_pBlocks;
+  const CSheetColours sheet(f.doc.m_pImage.get());
+  CBlockMatcher(sheet, f.doc.m_pImage->GetPixelColour(0, 0)).LinkRepeats(linked, static_cast<std::int32_t>(linked.size()));
+  ASSERT_EQ(f.doc.m_nUniqueBlocks, ref.nUnique) << "seed " << seed;
+  ASSERT_EQ(f.doc.m_pUniqueBlocks, ref.unique) << "seed " << seed;
+  for (std::size_t i = 0; i < ref.blocks.size(); ++i) {
+    ASSERT_EQ(linked[i].nBlock, ref.linked[i].nBlock) << "seed " << seed << " record " << i;
+    ASSERT_EQ(linked[i].bXFlip, ref.linked[i].bXFlip) << "seed " << seed << " record " << i;
+    ASSERT_EQ(linked[i].bYFlip, ref.linked[i].bYFlip) << "seed " << seed << " record " << i;
+    ASSERT_EQ(f.Block(static_cast<std::int32_t>(i)).nBlock, ref.blocks[i].nBlock) << "seed " << seed << " record " << i;
+    ASSERT_EQ(f.Block(static_cast<std::int32_t>(i)).bXFlip, ref.blocks[i].bXFlip) << "seed " << seed;
+    ASSERT_EQ(f.Block(static_cast<std::int32_t>(i)).bYFlip, ref.blocks[i].bYFlip) << "seed " << seed;
+  }
+}
+
+TEST(MatchRandom, FastMatcherAgreesWithTheQuadraticSearch) {
+  std::size_t records = 0, repeats = 0, mirrored = 0;
+  for (std::uint32_t seed = 1; seed <= 2500; ++seed) {
+    RandomSheet r(seed);
+    const int bits = seed % 7 == 0 ? 4 : (seed % 11 == 0 ? 1 : 8);
+    const int colours = bits == 1 ? 2 : 2 + r.Pick(bits == 4 ? 6 : 7);
+    const int cols = 1 + r.Pick(8), rows = 1 + r.Pick(5);
+    PrepareFixture f;
+    std::vector<PaletteEntry> palette = kPool;
+    std::shuffle(palette.begin(), palette.end(), std::mt19937(seed));
+    f.MakeSheet(8 * cols + r.Pick(8), 8 * rows + r.Pick(8), palette, bits);
+    std::vector<Cell> prototypes;
+    for (int k = 1 + r.Pick(3); k > 0; --k) prototypes.push_back(r.Prototype(colours));
+    for (int cy = 0; cy < rows; ++cy)
+      for (int cx = 0; cx < cols; ++cx) f.FillCell(cx, cy, r.Variant(prototypes, colours));
+    for (int a = 1 + r.Pick(3); a > 0; --a) {
+      std::vector<CRect> frames;
+      for (int n = 1 + r.Pick(4); n > 0; --n) frames.push_back(r.RandomRect(8 * cols, 8 * rows));
+      if (r.Chance(30)) frames.push_back(Cells(0, 0, cols, rows));
+      CAnimation& animation = f.AddAnimation("a", frames);
+      if (r.Chance(20)) animation.SetFrameCount(animation.m_nFrameCount + 1);  // a frame never set
+    }
+    f.Prepare({.forceFirst = r.Chance(50), .firstTrans = r.Chance(50), .paletteFile = {}});
+    ExpectSameAsReference(f, seed);
+    if (HasFatalFailure()) return;
+    for (const BlockInfo& b : f.doc.m_pBlocks) mirrored += (b.bXFlip || b.bYFlip) ? 1 : 0;
+    records += static_cast<std::size_t>(f.doc.m_nBlocks);
+    repeats += static_cast<std::size_t>(f.doc.m_nBlocks - f.doc.m_nUniqueBlocks);
+  }
+  // The sheets must really exercise repeats and mirrors.
+  EXPECT_GT(repeats * 3, records);
+  EXPECT_GT(mirrored * 8, records);
+}
+
+}  // namespace
+}  // namespace pixolan::test
