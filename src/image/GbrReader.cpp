@@ -70,7 +70,24 @@ CGbrReader::CGbrReader() {
                         FiveBitColour(0, 7, 6)};
 }
 
-bool CGbrReader::Decode() { return ReadObjects() && BuildPicture(); }
+bool CGbrReader::Decode() {
+  ForgetPreviousFile();
+  return ReadObjects() && BuildPicture();
+}
+
+void CGbrReader::ForgetPreviousFile() {
+  m_nTileWidth = 8;
+  m_nTileHeight = 8;
+  m_nTileCount = 0;
+  m_nTileDataId = kNoTileDataId;
+  m_colourMap = {0, 1, 2, 3};
+  m_pTilePixels = nullptr;
+  m_nTilePixelSize = 0;
+  m_tilePalettes = {};
+  m_nColourSet = 2;
+  for (auto& list : m_paletteLists) list.clear();
+  m_nTilesPerRow = 0;
+}
 
 bool CGbrReader::ReadObjects() {
   std::uint32_t signature = 0;

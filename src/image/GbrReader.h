@@ -29,6 +29,8 @@ class CGbrReader : public CImageReader {
   bool Decode() override;
 
  private:
+  // A reader may be loaded more than once; nothing of an earlier file may leak in.
+  void ForgetPreviousFile();
   bool ReadObjects();
   bool HandleObject(std::uint16_t type, std::uint16_t id, CMappedFile& content);
   bool AcceptTileDataId(std::uint16_t id);

@@ -63,12 +63,24 @@ std::int32_t IffImageDepthForPlanes(int planes) {
 }
 
 bool CIffReader::Decode() {
+  ForgetPreviousFile();
   if (!WalkChunks()) return false;
   // Without a complete body the picture would be partly invented.
   if (!m_bHaveHeader || !m_bHaveBody) return false;
   // Hold-and-modify pixels are colour changes, not palette indices.
   if (m_nDisplayMode & kCamgHoldAndModify) return false;
   return m_header.planes == 24 ? BuildTrueColour() : BuildIndexed();
+}
+
+void CIffReader::ForgetPreviousFile() {
+  m_header = IffBitmapHeader{};
+  m_bHaveHeader = false;
+  m_bHaveBody = false;
+  m_planes.clear();
+  m_nPlaneRowLength = 0;
+  m_colourMap.clear();
+  m_bHaveColourMap = false;
+  m_nDisplayMode = 0;
 }
 
 // The FORM's length counts the bytes still expected; chunks after its end are

@@ -41,6 +41,8 @@ class CIffReader : public CImageReader {
   bool Decode() override;
 
  private:
+  // A reader may be loaded more than once; nothing of an earlier file may leak in.
+  void ForgetPreviousFile();
   bool WalkChunks();
   bool ReadFormType();
   bool HandleChunk(std::uint32_t id, std::uint64_t roundedLength);

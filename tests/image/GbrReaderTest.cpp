@@ -265,6 +265,18 @@ TEST(GbrReader, TablesCutShortKeepWhatIsPresent) {
   EXPECT_EQ(image->GetPixelColour(8, 0), kGreyLight);                   // tile 1: no table entry
 }
 
+TEST(GbrReader, ASecondLoadStartsAfresh) {
+  GbrFile first;
+  first.TileSettings(1, 1, 0).UniformTiles(1, 8, 8, 1);
+  GbrFile second;
+  second.UniformTiles(2, 16, 16, 1);
+  CGbrReader reader;
+  ASSERT_TRUE(reader.LoadMemory(first.data().data(), first.data().size()));
+  ASSERT_TRUE(reader.LoadMemory(second.data().data(), second.data().size()));  // another id is fine in another file
+  EXPECT_EQ(reader.m_nHeight, 16);
+  EXPECT_EQ(reader.ColourSet(), 2);
+}
+
 TEST(GbrReader, ReachedThroughTheReaderListByExtension) {
   GbrFile file;
   file.UniformTiles(1, 8, 8, 1);

@@ -228,6 +228,17 @@ TEST(IffReader, ChunkLengthPastTheFileEndReadsOnlyWhatExists) {
   EXPECT_EQ(LoadIff(file), nullptr);
 }
 
+TEST(IffReader, ASecondLoadStartsAfresh) {
+  const ByteVector first = IffForm({IffBmhd(2, 1, 1), IffCmap(2), IffPlanarBody(2, 1, 1, {0, 1})});
+  const ByteVector second = IffForm({IffBmhd(3, 2, 24), IffPlanarBody(3, 2, 24, {1, 2, 3, 4, 5, 6})});
+  CIffReader reader;
+  ASSERT_TRUE(reader.LoadMemory(first.data(), first.size()));
+  ASSERT_TRUE(reader.LoadMemory(second.data(), second.size()));
+  EXPECT_EQ(reader.m_nWidth, 3);
+  EXPECT_EQ(reader.GetPixelColour(2, 0), (PaletteEntry{0, 3, 0, 0}));
+  EXPECT_FALSE(reader.LoadMemory(first.data(), 20));
+}
+
 TEST(IffReader, ReachedThroughTheReaderListByExtension) {
   const ByteVector file = IffForm({IffBmhd(2, 1, 1), IffCmap(2), IffPlanarBody(2, 1, 1, {0, 1})});
   CImageReaderList list;
