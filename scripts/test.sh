@@ -7,10 +7,10 @@ scripts/deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== build/ (RelWithDebInfo)"
-scripts/build.sh build
+scripts/build.sh build -DPIXOLAN_BUILD_TESTS=ON -DPIXOLAN_SANITIZE=OFF
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== build-asan/ (address and undefined behaviour sanitizers)"
-scripts/build.sh build-asan -DPIXOLAN_SANITIZE=ON -DPIXOLAN_BUILD_BENCH=OFF
+scripts/build.sh build-asan -DPIXOLAN_BUILD_TESTS=ON -DPIXOLAN_SANITIZE=ON -DPIXOLAN_BUILD_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j "$jobs")
