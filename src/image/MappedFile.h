@@ -33,7 +33,12 @@ class CMappedFile {
   bool AtEnd() const { return m_nCursor >= static_cast<std::int64_t>(m_nSize); }
   // Bytes from the cursor to the end; 0 when the cursor lies outside the view.
   std::size_t Remaining() const;
-  bool CanRead(std::size_t n) const { return Remaining() >= n && m_nCursor >= 0; }
+  // The cursor must lie inside the view (its end included) even for an empty read,
+  // so that no pointer is ever formed outside it.
+  bool CanRead(std::size_t n) const {
+    return m_pBase != nullptr && m_nCursor >= 0 && m_nCursor <= static_cast<std::int64_t>(m_nSize) &&
+           Remaining() >= n;
+  }
 
   bool ReadU8(std::uint8_t& value);
   bool ReadU16LE(std::uint16_t& value);

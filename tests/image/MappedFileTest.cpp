@@ -80,6 +80,9 @@ TEST(MappedFile, ACursorOutsideTheViewReadsNothing) {
   file.Seek(0xFFFFFFFF, CMappedFile::kBegin);
   EXPECT_FALSE(file.ReadU8(u8));
   EXPECT_TRUE(file.AtEnd());
+  EXPECT_EQ(file.ReadSpan(0), nullptr);  // not even an empty span out there
+  file.Seek(0, CMappedFile::kEnd);
+  EXPECT_NE(file.ReadSpan(0), nullptr);  // the very end is still inside
 }
 
 TEST(MappedFile, EmptyAndMissingFilesDoNotOpen) {
