@@ -21,6 +21,11 @@ void CPxoDoc::OnImportImage() {
   request.strFilter = kImageFilter;
   const std::optional<std::string> path = m_prompts.FileDialog(request);
   if (!path) return;
+  // A path the document file cannot hold is refused before the old sheet is dropped.
+  if (path->size() >= kMaxDocumentString || path->find('\0') != std::string::npos) {
+    m_prompts.MessageBox(kMsgUnableToLoadImage);
+    return;
+  }
   // The old sheet is gone whatever the outcome; the path keeps naming it on failure.
   if (LoadImage(*path) == nullptr) {
     m_prompts.MessageBox(kMsgUnableToLoadImage);

@@ -59,6 +59,15 @@ TEST_F(PxoDocCommandsTest, FailedImportDropsTheSheetButKeepsThePath) {
   EXPECT_FALSE(m_doc.IsModified());  // the file would still say the same
 }
 
+TEST_F(PxoDocCommandsTest, PathTooLongForTheFileIsRefusedKeepingTheSheet) {
+  ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
+  m_prompts.QueueFile("/" + std::string(kMaxDocumentString, 'p') + ".bmp");
+  m_doc.OnImportImage();
+  EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"FATAL: Unable to load image file"});
+  EXPECT_NE(m_doc.m_pImage, nullptr);
+  EXPECT_TRUE(m_view.m_hints.empty());
+}
+
 TEST_F(PxoDocCommandsTest, AddAnimationAcceptedUnchanged) {
   AddAnimation("First", 2);
   m_prompts.QueueDialog({Act::Ok()});
