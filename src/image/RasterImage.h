@@ -19,7 +19,11 @@ struct ChannelMask {
 };
 
 // Sheets larger than this are refused: a hostile header must not exhaust memory.
-inline constexpr std::int32_t kMaxImageDimension = 16384;
+// Fuzzing builds lower it, so that inputs claiming huge pictures stay quick.
+#ifndef PIXOLAN_MAX_IMAGE_DIMENSION
+#define PIXOLAN_MAX_IMAGE_DIMENSION 16384
+#endif
+inline constexpr std::int32_t kMaxImageDimension = PIXOLAN_MAX_IMAGE_DIMENSION;
 
 class CRasterImage {
  public:
