@@ -216,7 +216,7 @@ TEST_F(ExportAnimCommand, LabelsMustBeUniqueAndMadeOfLabelCharacters) {
   auto problemWith = [&](const std::vector<std::pair<std::string, int>>& animations) {
     doc.m_animations.clear();
     for (const auto& [name, frames] : animations) {
-      Animation(name, std::vector<AsmFixture::FrameSpec>(static_cast<std::size_t>(frames)));
+      Animation(name, std::vector<AsmFixture::FramePlacement>(static_cast<std::size_t>(frames)));
     }
     return FindLabelProblem(doc).value_or("");
   };

@@ -59,12 +59,12 @@ class AsmFixture {
     for (std::int32_t y = 0; y < 8; ++y)
       for (std::int32_t x = 0; x < 8; ++x) Pixel(8 * cx + x, 8 * cy + y, static_cast<std::uint8_t>(index(x, y)));
   }
-  struct FrameSpec {
+  struct FramePlacement {
     CRect source;
     std::int32_t x = 0;
     std::int32_t y = 0;
   };
-  CAnimation& Animation(const std::string& name, const std::vector<FrameSpec>& frames) {
+  CAnimation& Animation(const std::string& name, const std::vector<FramePlacement>& frames) {
     auto animation = std::make_unique<CAnimation>();
     animation->SetName(name);
     animation->SetFrameCount(static_cast<std::uint32_t>(frames.size()));
