@@ -14,3 +14,6 @@ echo "== build-asan/ (address and undefined behaviour sanitizers)"
 scripts/build.sh build-asan -DPIXOLAN_BUILD_TESTS=ON -DPIXOLAN_SANITIZE=ON -DPIXOLAN_BUILD_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j "$jobs")
+
+echo "== build-fuzz/ (libFuzzer, a short pass over every reader)"
+scripts/fuzz.sh 20
