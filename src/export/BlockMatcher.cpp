@@ -7,17 +7,7 @@
 namespace pixolan {
 namespace {
 
-constexpr std::uint64_t kPixelPrime = 0x9E3779B97F4A7C15ull;
-constexpr std::uint64_t kRowPrime = 0xC2B2AE3D27D4EB4Full;
-
-std::uint64_t Avalanche(std::uint64_t h) {
-  h ^= h >> 33;
-  h *= 0xFF51AFD7ED558CCDull;
-  h ^= h >> 33;
-  return h;
-}
-
-bool IsForcedFirst(const BlockInfo& record) { return record.nCellX == -1 && record.nCellY == -1; }
+constexpr std::array<MirrorFlags, 4> kOrientations{{{false, false}, {false, true}, {true, false}, {true, true}}};
 
 // The transparent colour: top-left pixel of the sheet, black without one.
 PaletteEntry TransparentColour(const CRasterImage* image) {
@@ -25,55 +15,22 @@ PaletteEntry TransparentColour(const CRasterImage* image) {
   return image->GetPixelColour(0, 0);
 }
 
+template <class Policy>
+bool MatchWith(const Policy& policy, const BlockInfo& later, const BlockInfo& earlier, MirrorFlags o) {
+  typename Policy::Content a{}, b{};
+  return policy.Load(later, a) && policy.Load(earlier, b) && Policy::Matches(a, b, o);
+}
+
 }  // namespace
 
 CBlockMatcher::CBlockMatcher(const CSheetColours& sheet, const PaletteEntry& transparent)
-    : m_sheet(sheet), m_transparentRgb(PackRgb(transparent)) {}
+    : m_sheet(sheet), m_transparent(transparent), m_nTransparentCanonical(sheet.CanonicalOf(transparent)) {}
 
-bool CBlockMatcher::RecordRgb(const BlockInfo& record, std::array<std::uint32_t, 64>& out) const {
-  if (IsForcedFirst(record)) {
-    out.fill(m_transparentRgb);
-    return true;
+bool CBlockMatcher::Match(const BlockInfo& later, const BlockInfo& earlier, MirrorFlags o) const {
+  if (m_nTransparentCanonical >= 0) {
+    return MatchWith(IndexedRows(m_sheet, static_cast<std::uint8_t>(m_nTransparentCanonical)), later, earlier, o);
   }
-  if (!m_sheet.IsCell(record.nCellX, record.nCellY)) return false;
-  m_sheet.CellRgb(record.nCellX, record.nCellY, out);
-  return true;
-}
-
-std::array<std::uint64_t, 4> CBlockMatcher::OrientedHashes(const std::array<std::uint32_t, 64>& rgb) {
-  // Row hashes read left to right and right to left; the four orientations are
-  // the rows combined top to bottom or bottom to top.
-  std::array<std::uint64_t, 8> forward{}, backward{};
-  for (std::size_t y = 0; y < 8; ++y) {
-    std::uint64_t f = 0, b = 0;
-    for (std::size_t x = 0; x < 8; ++x) {
-      f = (f ^ rgb[8 * y + x]) * kPixelPrime;
-      b = (b ^ rgb[8 * y + 7 - x]) * kPixelPrime;
-    }
-    forward[y] = Avalanche(f);
-    backward[y] = Avalanche(b);
-  }
-  std::array<std::uint64_t, 4> h{};
-  for (std::size_t y = 0; y < 8; ++y) {
-    h[0] = (h[0] ^ forward[y]) * kRowPrime;
-    h[1] = (h[1] ^ backward[y]) * kRowPrime;
-    h[2] = (h[2] ^ forward[7 - y]) * kRowPrime;
-    h[3] = (h[3] ^ backward[7 - y]) * kRowPrime;
-  }
-  for (std::uint64_t& v : h) v = Avalanche(v);
-  return h;
-}
-
-bool CBlockMatcher::Matches(const std::array<std::uint32_t, 64>& later, const std::array<std::uint32_t, 64>& earlier,
-                            Orientation o) {
-  for (std::size_t y = 0; y < 8; ++y) {
-    const std::size_t ly = o.yFlip ? 7 - y : y;
-    for (std::size_t x = 0; x < 8; ++x) {
-      const std::size_t lx = o.xFlip ? 7 - x : x;
-      if (earlier[8 * y + x] != later[8 * ly + lx]) return false;
-    }
-  }
-  return true;
+  return MatchWith(RgbPixels(m_sheet, PackRgb(m_transparent)), later, earlier, o);
 }
 
 void CBlockMatcher::ResetTable(std::int32_t count) {
@@ -106,36 +63,38 @@ void CBlockMatcher::Insert(std::int32_t record, std::uint64_t hash) {
   }
 }
 
-std::int32_t CBlockMatcher::FindNearest(const std::vector<BlockInfo>& blocks, std::int32_t record,
-                                        const std::array<std::uint32_t, 64>& rgb, std::uint64_t hash, Orientation o,
-                                        std::int32_t floor) const {
+template <class Policy>
+std::int32_t CBlockMatcher::FindNearest(const Policy& policy, const std::vector<BlockInfo>& blocks,
+                                        std::int32_t record, const typename Policy::Content& content,
+                                        std::uint64_t hash, MirrorFlags o, std::int32_t floor) const {
   const std::int32_t sum = blocks[static_cast<std::size_t>(record)].nColourSum;
-  std::array<std::uint32_t, 64> candidate{};
+  typename Policy::Content candidate{};
   // Newest first; a hash hit still has to show the same colour sum and pixels.
   for (std::int32_t j = Latest(hash); j > floor; j = m_previous[static_cast<std::size_t>(j)]) {
     const BlockInfo& earlier = blocks[static_cast<std::size_t>(j)];
-    if (earlier.nColourSum != sum || !RecordRgb(earlier, candidate)) continue;
-    if (Matches(rgb, candidate, o)) return j;
+    if (earlier.nColourSum != sum || !policy.Load(earlier, candidate)) continue;
+    if (Policy::Matches(content, candidate, o)) return j;
   }
   return -1;
 }
 
-std::int32_t CBlockMatcher::LinkRepeats(std::vector<BlockInfo>& blocks, std::int32_t count) {
+template <class Policy>
+std::int32_t CBlockMatcher::Link(const Policy& policy, std::vector<BlockInfo>& blocks, std::int32_t count) {
   ResetTable(count);
   std::int32_t uniques = 0;
-  std::array<std::uint32_t, 64> rgb{};
+  typename Policy::Content content{};
   for (std::int32_t i = 0; i < count; ++i) {
     BlockInfo& record = blocks[static_cast<std::size_t>(i)];
     record.nBlock = -1;
     record.bXFlip = record.bYFlip = false;
-    if (!RecordRgb(record, rgb)) {
+    if (!policy.Load(record, content)) {
       ++uniques;
       continue;
     }
-    const std::array<std::uint64_t, 4> hashes = OrientedHashes(rgb);
+    const OrientedHashes hashes = Policy::Hashes(content);
     // The nearest record wins; for one record the first orientation in order.
     for (std::size_t o = 0; o < kOrientations.size(); ++o) {
-      const std::int32_t j = FindNearest(blocks, i, rgb, hashes[o], kOrientations[o], record.nBlock);
+      const std::int32_t j = FindNearest(policy, blocks, i, content, hashes[o], kOrientations[o], record.nBlock);
       if (j > record.nBlock) {
         record.nBlock = j;
         record.bYFlip = kOrientations[o].yFlip;
@@ -148,8 +107,17 @@ std::int32_t CBlockMatcher::LinkRepeats(std::vector<BlockInfo>& blocks, std::int
   return uniques;
 }
 
+std::int32_t CBlockMatcher::LinkRepeats(std::vector<BlockInfo>& blocks, std::int32_t count) {
+  count = std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(blocks.size()));
+  if (m_nTransparentCanonical >= 0) {
+    return Link(IndexedRows(m_sheet, static_cast<std::uint8_t>(m_nTransparentCanonical)), blocks, count);
+  }
+  return Link(RgbPixels(m_sheet, PackRgb(m_transparent)), blocks, count);
+}
+
 std::int32_t CBlockMatcher::ResolveAndNumber(std::vector<BlockInfo>& blocks, std::int32_t count,
                                              std::vector<std::int32_t>& unique) {
+  count = std::clamp<std::int32_t>(count, 0, static_cast<std::int32_t>(blocks.size()));
   unique.assign(static_cast<std::size_t>(count), -1);
   std::int32_t n = 0;
   // In index order every referred record is already final: its flips are the
@@ -176,12 +144,7 @@ bool CPxoDoc::BlocksMatch(const std::vector<BlockInfo>& blocks, int i, int j, bo
   if (i < 0 || j < 0 || i >= size || j >= size) return false;
   const CSheetColours sheet(m_pImage.get());
   const CBlockMatcher matcher(sheet, TransparentColour(m_pImage.get()));
-  std::array<std::uint32_t, 64> later{}, earlier{};
-  if (!matcher.RecordRgb(blocks[static_cast<std::size_t>(i)], later) ||
-      !matcher.RecordRgb(blocks[static_cast<std::size_t>(j)], earlier)) {
-    return false;
-  }
-  return CBlockMatcher::Matches(later, earlier, {yFlip, xFlip});
+  return matcher.Match(blocks[static_cast<std::size_t>(i)], blocks[static_cast<std::size_t>(j)], {yFlip, xFlip});
 }
 
 void CPxoDoc::MatchBlocks() {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "export/BlockContent.h"
 #include "export/BlockInfo.h"
 #include "export/SheetColours.h"
 
@@ -21,9 +22,10 @@ class CBlockMatcher {
   // transparent: the colour of every pixel of the forced first block.
   CBlockMatcher(const CSheetColours& sheet, const PaletteEntry& transparent);
 
-  // The 64 colours of a record, row by row; false for a record whose cell is not
-  // a whole cell of the sheet (such a record is never matched).
-  bool RecordRgb(const BlockInfo& record, std::array<std::uint32_t, 64>& out) const;
+  // Every pixel (x, y) of `earlier` equals pixel (x', y') of `later`, x' = 7 - x
+  // under the left-right mirror, y' = 7 - y under the top-bottom mirror. A record
+  // whose cell is not a whole cell of the sheet matches nothing.
+  bool Match(const BlockInfo& later, const BlockInfo& earlier, MirrorFlags o) const;
 
   // Sets nBlock (-1, or the index of the earlier record repeated) and both flips
   // of records 0 .. count - 1; returns the number of records left unique.
@@ -34,30 +36,22 @@ class CBlockMatcher {
   static std::int32_t ResolveAndNumber(std::vector<BlockInfo>& blocks, std::int32_t count,
                                        std::vector<std::int32_t>& unique);
 
-  struct Orientation {
-    bool yFlip;
-    bool xFlip;
-  };
-  // Pixel (x, y) of `earlier` equals pixel (x', y') of `later`, x' = 7 - x under
-  // the left-right mirror, y' = 7 - y under the top-bottom mirror.
-  static bool Matches(const std::array<std::uint32_t, 64>& later, const std::array<std::uint32_t, 64>& earlier,
-                      Orientation o);
-
  private:
-  static constexpr std::array<Orientation, 4> kOrientations{{{false, false}, {false, true}, {true, false}, {true, true}}};
+  template <class Policy>
+  std::int32_t Link(const Policy& policy, std::vector<BlockInfo>& blocks, std::int32_t count);
+  // The nearest earlier record above `floor` whose content equals `content` seen through o.
+  template <class Policy>
+  std::int32_t FindNearest(const Policy& policy, const std::vector<BlockInfo>& blocks, std::int32_t record,
+                           const typename Policy::Content& content, std::uint64_t hash, MirrorFlags o,
+                           std::int32_t floor) const;
 
-  // Hashes of the record's picture as seen through each orientation.
-  static std::array<std::uint64_t, 4> OrientedHashes(const std::array<std::uint32_t, 64>& rgb);
   void ResetTable(std::int32_t count);
   std::int32_t Latest(std::uint64_t hash) const;  // newest record with this direct hash, or -1
   void Insert(std::int32_t record, std::uint64_t hash);
-  // The nearest earlier record above `floor` whose picture equals `rgb` seen through o.
-  std::int32_t FindNearest(const std::vector<BlockInfo>& blocks, std::int32_t record,
-                           const std::array<std::uint32_t, 64>& rgb, std::uint64_t hash, Orientation o,
-                           std::int32_t floor) const;
 
   const CSheetColours& m_sheet;
-  std::uint32_t m_transparentRgb;
+  PaletteEntry m_transparent;
+  std::int32_t m_nTransparentCanonical;  // -1: content compared as red-green-blue words
   std::vector<std::uint64_t> m_hashOf;   // direct-orientation hash of every inserted record
   std::vector<std::int32_t> m_previous;  // the next older record with the same hash, or -1
   std::vector<std::int32_t> m_slots;     // open addressing: newest record per hash, -1 empty

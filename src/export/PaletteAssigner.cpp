@@ -14,6 +14,7 @@ void CPaletteAssigner::Reset(const std::vector<GbcPalette>& loaded) {
   for (GbcPalette& palette : m_palettes) palette.fill(PaletteEntry{});
   m_counts.fill(0);
   m_rgb = {};
+  m_hints = CFirstFitHints{};
   const std::size_t n = std::min<std::size_t>(loaded.size(), kMaxPalettes);
   for (std::size_t p = 0; p < n; ++p) {
     m_palettes[p] = loaded[p];
@@ -65,8 +66,10 @@ void CPaletteAssigner::Assign(BlockInfo& record) {
   std::array<std::uint32_t, 4> rgb{};
   for (std::size_t k = 0; k < static_cast<std::size_t>(record.nColours); ++k) rgb[k] = PackRgb(record.Colours[k]);
 
+  // Palettes below the hint were already too full for these colours.
+  std::int32_t& start = m_hints.StartFor(rgb, record.nColours);
   std::array<std::int32_t, 4> entryOf{};
-  for (std::int32_t p = 0; p < m_nPalettes; ++p) {
+  for (std::int32_t p = start; p < m_nPalettes; ++p) {
     if (!TryPalette(p, record, rgb, entryOf)) continue;
     for (std::size_t k = 0; k < static_cast<std::size_t>(record.nColours); ++k) {
       if (entryOf[k] >= 0) continue;
@@ -77,8 +80,10 @@ void CPaletteAssigner::Assign(BlockInfo& record) {
       if (pixel >= 0 && pixel < record.nColours) pixel = static_cast<std::int8_t>(entryOf[static_cast<std::size_t>(pixel)]);
     }
     record.nPalette = p;
+    start = p;
     return;
   }
+  start = m_nPalettes;
   if (m_nPalettes == kMaxPalettes) {
     m_prompts.MessageBox("Ran out of palettes, bugger - better just used entry 0!\n");
     record.nPalette = 0;  // pixels stay indices into the block's own colours

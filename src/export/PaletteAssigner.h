@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/BlockInfo.h"
+#include "export/FirstFitHints.h"
 #include "framework/Prompts.h"
 
 namespace pixolan {
@@ -37,6 +38,7 @@ class CPaletteAssigner {
   std::int32_t& m_nPalettes;
   IPrompts& m_prompts;
   std::array<std::array<std::uint32_t, 4>, 256> m_rgb{};  // the palettes' colours packed, for quick compares
+  CFirstFitHints m_hints;
 };
 
 }  // namespace pixolan

@@ -23,7 +23,7 @@ PaletteEntry TopLeftColour(const CRasterImage* image) {
 
 // Cuts the cells of one frame that no earlier frame has cut, row by row. Cells
 // outside the sheet's whole cells are left alone: there is nothing to cut there.
-void CutFrame(const CRect& source, const CSheetColours& sheet, const CBlockCutter& cutter,
+void CutFrame(const CRect& source, const CSheetColours& sheet, CBlockCutter& cutter,
               std::vector<std::int32_t>& cellMap, std::vector<BlockInfo>& blocks) {
   const CellSpan span = FrameCells(source);
   const std::int32_t x0 = std::max(span.x0, 0), x1 = std::min(span.x1, sheet.Cols());
@@ -55,7 +55,7 @@ void CPxoDoc::PrepareExportData(const CExportOptionsDlg& options) {
   m_nBlocks = 0;
 
   const PaletteEntry transparent = TopLeftColour(m_pImage.get());
-  const CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans != 0, m_prompts);
+  CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans != 0, m_prompts);
   if (options.m_bForceFirst) m_pBlocks.push_back(cutter.ForcedFirst());
 
   // Frames are cut whether or not they were ever set: unset ones cover nothing.

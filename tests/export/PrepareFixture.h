@@ -38,6 +38,8 @@ class PrepareFixture {
     auto sheet = std::make_unique<CTestSheet>();
     EXPECT_TRUE(sheet->Create(width, height, bits));
     for (std::size_t i = 0; i < palette.size() && i < sheet->m_pPalette.size(); ++i) sheet->m_pPalette[i] = palette[i];
+    if (bits == 24) sheet->SetChannelMasks(0, 0xFF0000, 0xFF00, 0xFF);
+    m_colours = palette;  // a true-colour sheet stores the colours themselves
     doc.m_pImage = std::move(sheet);
     return *doc.m_pImage;
   }
@@ -53,6 +55,13 @@ class PrepareFixture {
         std::uint8_t& byte = row[x / 2];
         byte = (x % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
                             : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
+        break;
+      }
+      case 24: {
+        const PaletteEntry c = index < m_colours.size() ? m_colours[index] : PaletteEntry{};
+        row[3 * x] = c.blue;
+        row[3 * x + 1] = c.green;
+        row[3 * x + 2] = c.red;
         break;
       }
       case 1: {
@@ -99,6 +108,9 @@ class PrepareFixture {
   CScriptedPrompts prompts;
   CMemorySettings settings;
   CPxoDoc doc{prompts, settings};
+
+ private:
+  std::vector<PaletteEntry> m_colours;
 };
 
 // Rect from whole cells: cell (cx, cy), w by h cells.

@@ -1,0 +1,83 @@
+// The animation export end to end (load the document and its sheet, prepare the
+// tables, write the file) and its two main phases alone.
+#include <benchmark/benchmark.h>
+
+#include "BenchSheets.h"
+#include "document/PxoDoc.h"
+#include "export/AnimExport.h"
+#include "framework/MemorySettings.h"
+#include "framework/ScriptedPrompts.h"
+
+namespace pixolan::bench {
+namespace {
+
+CExportOptionsDlg BenchOptions() {
+  CExportOptionsDlg options;
+  options.m_bForceFirst = 1;
+  options.m_bFirstTrans = 1;
+  return options;
+}
+
+SheetKind KindOf(const benchmark::State& state) { return static_cast<SheetKind>(state.range(1)); }
+
+void ReportCells(benchmark::State& state, const CPxoDoc& doc) {
+  state.counters["records"] = doc.m_nBlocks;
+  state.counters["blocks"] = doc.m_nUniqueBlocks;
+  state.counters["palettes"] = doc.m_nPalettes;
+}
+
+void BM_FullExport(benchmark::State& state) {
+  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
+  const std::string out = files.document + ".asm";
+  for (auto _ : state) {
+    CScriptedPrompts prompts;
+    CMemorySettings settings;
+    CPxoDoc doc(prompts, settings);
+    if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
+    CAnimExport exporter(doc, prompts);
+    if (!exporter.CheckDocument() || !exporter.Build(BenchOptions(), out) || !exporter.Save()) {
+      state.SkipWithError("export failed");
+    }
+    if (state.iterations() == 0) ReportCells(state, doc);
+  }
+}
+
+void BM_Prepare(benchmark::State& state) {
+  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc(prompts, settings);
+  if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
+  for (auto _ : state) doc.PrepareExportData(BenchOptions());
+  ReportCells(state, doc);
+}
+
+void BM_WriteText(benchmark::State& state) {
+  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc(prompts, settings);
+  if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
+  doc.PrepareExportData(BenchOptions());
+  for (auto _ : state) {
+    CAsmFile file;
+    file.Open(files.document + ".asm");
+    WriteAnimExport(doc, file);
+    benchmark::DoNotOptimize(file.Bytes().size());
+    state.counters["bytes"] = static_cast<double>(file.Bytes().size());
+  }
+}
+
+void Sizes(benchmark::internal::Benchmark* b) {
+  const auto realistic = static_cast<long>(SheetKind::kRealistic), equal = static_cast<long>(SheetKind::kEqualSums);
+  for (long size : {1024L, 2048L, 4096L}) b->Args({size, realistic});
+  for (long size : {1024L, 4096L}) b->Args({size, equal});
+  b->ArgNames({"size", "equalsums"})->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_FullExport)->Apply(Sizes);
+BENCHMARK(BM_Prepare)->Apply(Sizes);
+BENCHMARK(BM_WriteText)->Apply(Sizes);
+
+}  // namespace
+}  // namespace pixolan::bench
