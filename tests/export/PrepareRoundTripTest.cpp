@@ -1,0 +1,149 @@
+// Export random documents, read the file back like the hardware would and
+// redraw every frame: each pixel shows the sheet's colour cut to 5 bits per
+// channel wherever its block had at most four colours.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+
+#include "export/AnimExport.h"
+#include "export/MatchPatterns.h"
+#include "export/PrepareFixture.h"
+#include "export/PrepareRoundTripDecoder.h"
+
+namespace pixolan::test {
+namespace {
+
+struct RoundTripStats {
+  std::size_t checked = 0, skippedTooMany = 0, forcedTransparent = 0;
+};
+
+// Distinct colours of a cell, plus the transparent colour under the first-colour rule.
+std::size_t ColoursOfCell(const CRasterImage& sheet, int cx, int cy, bool firstTrans) {
+  std::set<std::uint32_t> colours;
+  auto pack = [](const PaletteEntry& c) { return std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue; };
+  if (firstTrans) colours.insert(pack(sheet.GetPixelColour(0, 0)));
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) colours.insert(pack(sheet.GetPixelColour(8 * cx + x, 8 * cy + y)));
+  return colours.size();
+}
+
+bool CellIsTransparent(const CRasterImage& sheet, int cx, int cy) {
+  const PaletteEntry t = sheet.GetPixelColour(0, 0);
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x)
+      if (!SameColour(sheet.GetPixelColour(8 * cx + x, 8 * cy + y), t)) return false;
+  return true;
+}
+
+void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const DecodedFrame& decoded,
+                const DecodedExport& file, const ExportSwitches& sw, RoundTripStats& stats) {
+  const CRect& r = frame.m_rectSource;
+  ASSERT_EQ(decoded.width, r.Width() / 8);
+  ASSERT_EQ(decoded.height, r.Height() / 8);
+  ASSERT_EQ(decoded.words.size(), static_cast<std::size_t>(decoded.width * decoded.height));
+  for (int row = 0; row < decoded.height; ++row) {
+    for (int col = 0; col < decoded.width; ++col) {
+      const int cx = r.left / 8 + col, cy = r.top / 8 + row;
+      const unsigned word = decoded.words[static_cast<std::size_t>(row * decoded.width + col)];
+      if (ColoursOfCell(sheet, cx, cy, sw.firstTrans) > 4) {
+        ++stats.skippedTooMany;
+        continue;
+      }
+      // The forced block without the first-colour rule has no colour of its own:
+      // it shows palette 0's entry 0, which the hardware draws as transparent.
+      const bool forcedTransparent = sw.forceFirst && !sw.firstTrans && CellIsTransparent(sheet, cx, cy);
+      if (forcedTransparent) {
+        ASSERT_EQ(word, 0u);
+        ++stats.forcedTransparent;
+      }
+      for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+          const PaletteEntry c = sheet.GetPixelColour(8 * cx + x, 8 * cy + y);
+          const unsigned entry0 = file.palettes.at(0).at(0);
+          const std::array<int, 3> expected =
+              forcedTransparent ? std::array<int, 3>{static_cast<int>(entry0 & 31), static_cast<int>((entry0 >> 5) & 31),
+                                                     static_cast<int>((entry0 >> 10) & 31)}
+                                : std::array<int, 3>{c.red >> 3, c.green >> 3, c.blue >> 3};
+          ASSERT_EQ(file.Shown(word, x, y), expected) << "cell " << cx << "," << cy << " pixel " << x << "," << y;
+        }
+      }
+      ++stats.checked;
+    }
+  }
+}
+
+// A sheet of repeated, mirrored, plain and noisy cells over a random palette,
+// with frames of whole and of ragged rectangles inside it.
+void MakeRandomDocument(PrepareFixture& f, std::mt19937& rng) {
+  auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
+  std::vector<PaletteEntry> palette;
+  for (int i = 0; i < 10; ++i) palette.push_back(Rgb(static_cast<std::uint8_t>(pick(256)), static_cast<std::uint8_t>(pick(256)), static_cast<std::uint8_t>(pick(256))));
+  const int cols = 2 + pick(7), rows = 1 + pick(5);
+  f.MakeSheet(8 * cols + pick(8), 8 * rows + pick(8), palette);
+  std::vector<Cell> prototypes;
+  for (int k = 0; k < 3; ++k) {
+    // two, three or four colours, one of them maybe the transparent colour 0
+    Cell c = Uniform(static_cast<std::uint8_t>(pick(3)));
+    for (int m = 0; m < 12; ++m) c[static_cast<std::size_t>(pick(64))] = static_cast<std::uint8_t>(pick(2 + k) * (1 + k));
+    prototypes.push_back(c);
+  }
+  for (int cy = 0; cy < rows; ++cy) {
+    for (int cx = 0; cx < cols; ++cx) {
+      const Cell& p = prototypes[static_cast<std::size_t>(pick(3))];
+      const int kind = pick(10);
+      f.FillCell(cx, cy, kind < 5 ? Mirror(p, pick(2) == 1, pick(2) == 1) : kind < 7 ? Uniform(0) : p);
+    }
+  }
+  f.SetPixel(0, 0, 0);  // the transparent colour is index 0
+  for (int a = 1 + pick(3); a > 0; --a) {
+    std::vector<CRect> frames;
+    for (int n = 1 + pick(4); n > 0; --n) {
+      if (pick(2) == 0) {  // whole cells
+        const int cx = pick(cols), cy = pick(rows);
+        frames.push_back(Cells(cx, cy, 1 + pick(cols - cx), 1 + pick(rows - cy)));
+        continue;
+      }
+      const int l = pick(8 * cols), t = pick(8 * rows);
+      frames.push_back(CRect{l, t, l + pick(8 * cols - l + 1), t + pick(8 * rows - t + 1)});
+    }
+    f.AddAnimation("Anim" + std::to_string(a), frames);
+  }
+}
+
+TEST(PrepareRoundTrip, ExportedFilesRedrawEveryFrame) {
+  RoundTripStats stats;
+  for (std::uint32_t seed = 1; seed <= 600; ++seed) {
+    std::mt19937 rng(seed);
+    PrepareFixture f;
+    MakeRandomDocument(f, rng);
+    const ExportSwitches sw{.forceFirst = (seed & 1) != 0, .firstTrans = (seed & 2) != 0, .paletteFile = {}};
+    f.Prepare(sw);
+    ASSERT_LE(f.doc.m_nPalettes, 256);
+    CAsmFile file;
+    ASSERT_TRUE(file.Open("roundtrip.asm"));
+    WriteAnimExport(f.doc, file);
+    const DecodedExport decoded = DecodeExport(file.Bytes());
+    ASSERT_EQ(decoded.palettes.size(), static_cast<std::size_t>(f.doc.m_nPalettes));
+    ASSERT_EQ(decoded.blockPalettes.size(), static_cast<std::size_t>(f.doc.m_nUniqueBlocks));
+    ASSERT_EQ(decoded.graphics.size(), static_cast<std::size_t>(f.doc.m_nUniqueBlocks));
+    std::size_t k = 0;
+    for (const auto& animation : f.doc.m_animations) {
+      for (const CAnimFrame& frame : animation->m_pFrames) {
+        ASSERT_LT(k, decoded.frames.size());
+        CheckFrame(*f.doc.m_pImage, frame, decoded.frames[k++], decoded, sw, stats);
+        if (HasFatalFailure()) {
+          ADD_FAILURE() << "seed " << seed;
+          return;
+        }
+      }
+    }
+    ASSERT_EQ(k, decoded.frames.size());
+  }
+  EXPECT_GT(stats.checked, 2000u);
+  EXPECT_GT(stats.skippedTooMany, 50u);
+  EXPECT_GT(stats.forcedTransparent, 50u);
+}
+
+}  // namespace
+}  // namespace pixolan::test
