@@ -36,28 +36,27 @@ bool CBlockMatcher::Match(const BlockInfo& later, const BlockInfo& earlier, Mirr
 void CBlockMatcher::ResetTable(std::int32_t count) {
   const std::size_t n = static_cast<std::size_t>(count);
   std::size_t size = 16;
-  while (size < 2 * n) size *= 2;
-  m_slots.assign(size, -1);
+  while (3 * size < 4 * n) size *= 2;  // at most three quarters full
+  m_slots.assign(size, Slot{});
   m_mask = size - 1;
-  m_hashOf.assign(n, 0);
   m_previous.assign(n, -1);
 }
 
 std::int32_t CBlockMatcher::Latest(std::uint64_t hash) const {
+  const auto key = static_cast<std::uint32_t>(hash >> 32);
   for (std::uint64_t s = hash & m_mask;; s = (s + 1) & m_mask) {
-    const std::int32_t r = m_slots[s];
-    if (r < 0) return -1;
-    if (m_hashOf[static_cast<std::size_t>(r)] == hash) return r;
+    const Slot& slot = m_slots[s];
+    if (slot.record < 0 || slot.key == key) return slot.record;
   }
 }
 
 void CBlockMatcher::Insert(std::int32_t record, std::uint64_t hash) {
-  m_hashOf[static_cast<std::size_t>(record)] = hash;
+  const auto key = static_cast<std::uint32_t>(hash >> 32);
   for (std::uint64_t s = hash & m_mask;; s = (s + 1) & m_mask) {
-    std::int32_t& slot = m_slots[s];
-    if (slot < 0 || m_hashOf[static_cast<std::size_t>(slot)] == hash) {
-      m_previous[static_cast<std::size_t>(record)] = slot;
-      slot = record;
+    Slot& slot = m_slots[s];
+    if (slot.record < 0 || slot.key == key) {
+      m_previous[static_cast<std::size_t>(record)] = slot.record;
+      slot = Slot{key, record};
       return;
     }
   }

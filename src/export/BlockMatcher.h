@@ -46,15 +46,21 @@ class CBlockMatcher {
                            std::int32_t floor) const;
 
   void ResetTable(std::int32_t count);
-  std::int32_t Latest(std::uint64_t hash) const;  // newest record with this direct hash, or -1
+  std::int32_t Latest(std::uint64_t hash) const;  // newest record with this hash key, or -1
   void Insert(std::int32_t record, std::uint64_t hash);
 
   const CSheetColours& m_sheet;
   PaletteEntry m_transparent;
   std::int32_t m_nTransparentCanonical;  // -1: content compared as red-green-blue words
-  std::vector<std::uint64_t> m_hashOf;   // direct-orientation hash of every inserted record
-  std::vector<std::int32_t> m_previous;  // the next older record with the same hash, or -1
-  std::vector<std::int32_t> m_slots;     // open addressing: newest record per hash, -1 empty
+  // Open addressing keyed by the top 32 bits of the direct-orientation hash: the
+  // newest record with that key, its older ones chained through m_previous. One
+  // cache line per lookup; a shared key only costs a pixel check that fails.
+  struct Slot {
+    std::uint32_t key = 0;
+    std::int32_t record = -1;  // -1: empty
+  };
+  std::vector<Slot> m_slots;
+  std::vector<std::int32_t> m_previous;  // the next older record with the same key, or -1
   std::uint64_t m_mask = 0;
 };
 
