@@ -38,6 +38,7 @@ bool RunExport(const ExportArguments& args) {
   PrintMessagesOf(prompts);
   CMemorySettings settings;
   CPxoDoc doc(prompts, settings);
+  doc.SetBuildDisplayBitmap(false);
   if (!doc.OnOpenDocument(args.strDocument)) return false;  // the reason is already printed
 
   const CExportOptionsDlg options = OptionsFrom(args);

@@ -55,6 +55,7 @@ bool PrintDocumentInfo(const std::string& path) {
   prompts.SetMessageSink([](std::string_view text) { std::cerr << text << '\n'; });
   CMemorySettings settings;
   CPxoDoc doc(prompts, settings);
+  doc.SetBuildDisplayBitmap(false);
   if (!doc.OnOpenDocument(path)) return false;
   std::cout << path << ": document\n";
   std::cout << "sheet: \"" << doc.m_strImagePath << "\" " << (doc.m_pImage ? "(loaded)" : "(not loaded)") << '\n';

@@ -57,7 +57,7 @@ CRasterImage* CPxoDoc::LoadImage(const std::string& path) {
   m_bSelectionValid = false;
   m_pImage = m_readers.OpenImage(path.c_str());
   if (!m_pImage) return nullptr;
-  if (m_pImage->CreateDisplayBitmap() == nullptr) {
+  if (m_bBuildDisplayBitmap && m_pImage->CreateDisplayBitmap() == nullptr) {
     CImageReaderList::DestroyImage(m_pImage);
     return nullptr;
   }

@@ -45,6 +45,9 @@ class CPxoDoc : public CDocument {
   // Clears the current frame's valid flag (the sprite view picks the frame up);
   // its rectangle and offsets stay in memory. Sends no hint.
   void LiftCurrentFrame();
+  // A document without views (the command line) never shows its sheet: loading
+  // then skips the display bitmap, a second copy of every pixel.
+  void SetBuildDisplayBitmap(bool build) { m_bBuildDisplayBitmap = build; }
   CRasterImage* LoadImage(const std::string& path);
 
   bool OnNewDocument() override;
@@ -102,6 +105,7 @@ class CPxoDoc : public CDocument {
   std::vector<std::unique_ptr<CAnimation>> m_animations;
   CAnimation* m_pCurrentAnim = nullptr;
   std::int32_t m_nCurrentFrame = 1;
+  bool m_bBuildDisplayBitmap = true;
 
  private:
   ISettings& m_settings;

@@ -47,8 +47,11 @@ void WriteBlockGraphics(CTextWriter& file, const BlockInfo& block) {
       low |= static_cast<unsigned>(index & 1u) << (7 - x);
       high |= static_cast<unsigned>((index >> 1) & 1u) << (7 - x);
     }
-    file.Printf("$%02x, ", low);
-    file.Printf(y == 7 ? "$%02x\n" : "$%02x, ", high);
+    file.WriteString("$");
+    file.WriteHex(low, 2);
+    file.WriteString(", $");
+    file.WriteHex(high, 2);
+    file.WriteString(y == 7 ? "\n" : ", ");
   }
 }
 
@@ -71,7 +74,9 @@ void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& d
       const std::int32_t record = cell < doc.m_pCellMap.size() ? doc.m_pCellMap[cell] : -1;
       const bool cut = record >= 0 && static_cast<std::size_t>(record) < doc.m_pBlocks.size();
       const BlockInfo& block = cut ? doc.m_pBlocks[static_cast<std::size_t>(record)] : kUncut;
-      file.Printf(c == layout.nWidth - 1 ? "$%04x\n" : "$%04x, ", cut ? BlockWord(block) : 0u);
+      file.WriteString("$");
+      file.WriteHex(cut ? BlockWord(block) : 0u, 4);
+      file.WriteString(c == layout.nWidth - 1 ? "\n" : ", ");
     }
   }
 }

@@ -12,10 +12,24 @@
 namespace pixolan {
 
 void CTextWriter::WriteString(std::string_view text) {
-  for (char c : text) {
-    if (c == '\n') m_bytes += '\r';
-    m_bytes += c;
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n', start)) {
+    m_bytes.append(text.data() + start, end - start);
+    m_bytes += "\r\n";
+    start = end + 1;
   }
+  m_bytes.append(text.data() + start, text.size() - start);
+}
+
+void CTextWriter::WriteHex(std::uint32_t value, int minDigits) {
+  char digits[8];
+  int n = 0;
+  do {
+    digits[n++] = "0123456789abcdef"[value & 15u];
+    value >>= 4;
+  } while (value != 0);
+  while (n < minDigits && n < 8) digits[n++] = '0';
+  while (n > 0) m_bytes += digits[--n];
 }
 
 void CTextWriter::Printf(const char* format, ...) {

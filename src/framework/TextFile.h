@@ -1,6 +1,7 @@
 #pragma once
 // Text files as the program writes and reads them: every "\n" written becomes
 // CR LF on every platform; lines are read without their end, CR LF or LF.
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -13,6 +14,9 @@ class CTextWriter {
  public:
   void WriteString(std::string_view text);
   void Printf(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  // Lower-case hexadecimal with at least minDigits digits, as "%0*x" writes it;
+  // the exports write hundreds of thousands of these.
+  void WriteHex(std::uint32_t value, int minDigits);
   const std::string& Bytes() const { return m_bytes; }
   // Throws CFileException naming the path; an earlier file stays intact on failure.
   void Save(const std::string& path) const;
