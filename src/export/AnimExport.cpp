@@ -88,8 +88,31 @@ std::optional<std::string> FindLabelProblem(const CPxoDoc& doc) {
   return std::nullopt;
 }
 
+// About the size of the finished text, so that it is allocated once rather than
+// grown by doubling (which can hold twice the file for a moment). Block maps count
+// only when they will be written, so a hostile rectangle cannot inflate it.
+std::size_t EstimatedExportSize(const CPxoDoc& doc) {
+  constexpr std::size_t kGraphicsLine = 92, kBlockPaletteValue = 5, kBlockWord = 7, kFrameLines = 180, kPaletteLine = 46;
+  const std::int64_t nCols = doc.m_pImage ? doc.m_pImage->m_nWidth / 8 : 0;
+  const std::int64_t nRows = doc.m_pImage ? doc.m_pImage->m_nHeight / 8 : 0;
+  std::size_t size = 4096 + (kGraphicsLine + kBlockPaletteValue) * static_cast<std::size_t>(doc.m_nUniqueBlocks) +
+                     kPaletteLine * static_cast<std::size_t>(doc.m_nPalettes);
+  for (const auto& animation : doc.m_animations) {
+    size += 256 + 4 * animation->Name().size();
+    for (const CAnimFrame& frame : animation->m_pFrames) {
+      size += kFrameLines + 3 * animation->Name().size();
+      const FrameLayout layout = LayoutOfFrame(frame.m_rectSource);
+      if (layout.HasBlockMap() && BlockMapInsideSheet(frame.m_rectSource, nCols, nRows)) {
+        size += static_cast<std::size_t>(layout.nHeight) * (16 + kBlockWord * static_cast<std::size_t>(layout.nWidth));
+      }
+    }
+  }
+  return size;
+}
+
 void WriteAnimExport(const CPxoDoc& doc, CAsmFile& file) {
   CTextWriter& out = file.Writer();
+  out.Reserve(out.Bytes().size() + EstimatedExportSize(doc));
   out.Printf(";// ORIGINALLY %d BLOCKS WE USED - SAVED %d BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n", doc.m_nBlocks,
              doc.m_nBlocks - doc.m_nUniqueBlocks);
   out.Printf("NumberOfAnimations:\t\tdb\t\t%d\n", static_cast<int>(doc.m_animations.size()));

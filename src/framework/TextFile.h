@@ -17,6 +17,7 @@ class CTextWriter {
   // Lower-case hexadecimal with at least minDigits digits, as "%0*x" writes it;
   // the exports write hundreds of thousands of these.
   void WriteHex(std::uint32_t value, int minDigits);
+  void Reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
   const std::string& Bytes() const { return m_bytes; }
   // Throws CFileException naming the path; an earlier file stays intact on failure.
   void Save(const std::string& path) const;
