@@ -56,7 +56,9 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   }
   const std::filesystem::path target(path);
   const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-  std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+  std::string hidden = ".";
+  hidden.append(target.filename().string()).append(".XXXXXX");
+  const std::string pattern = (dir / hidden).string();
   std::vector<char> name(pattern.begin(), pattern.end());
   name.push_back('\0');
   const int fd = ::mkstemp(name.data());
