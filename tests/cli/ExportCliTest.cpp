@@ -1,170 +1,134 @@
 // pixolan-cli export and palette as a Makefile runs them: files, stdout, stderr
 // and exit statuses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
+#include "cli/CliRun.h"
 #include "export/AnimExport.h"
-#include "export/AsmFixture.h"
+#include "export/ExportFixture.h"
 #include "export/PaletteExport.h"
-#include "support/TestSupport.h"
 
 namespace pixolan::test {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
+namespace fs = std::filesystem;
 
-class ExportCli : public AsmFixture, public ::testing::Test {
+class ExportCli : public ExportFixture, public ::testing::Test {
  protected:
   void SetUp() override { MirrorSheet(); }
 
   // Saves the fixture's document beside an 8-bit bitmap of its sheet.
   std::string SaveDocument() {
     const CRasterImage& sheet = *doc.m_pImage;
-    const auto bmp = dir / "sheet.bmp";
-    WriteFile(bmp, BmpBytes(sheet.m_nWidth, sheet.m_nHeight, 8, sheet.m_pPalette,
-                            [&](int x, int y) { return sheet.GetPixelIndex(x, y); }));
-    doc.m_strImagePath = bmp.string();
+    WriteFile(Sheet(), BmpBytes(sheet.m_nWidth, sheet.m_nHeight, 8, sheet.m_pPalette,
+                                [&](int x, int y) { return sheet.GetPixelIndex(x, y); }));
+    doc.m_strImagePath = Sheet();
     const std::string pxo = (dir / "walker.pxo").string();
     EXPECT_TRUE(doc.OnSaveDocument(pxo));
     return pxo;
   }
-
   std::string Expected(const CExportOptionsDlg& options = {}) {
     CAnimExport exporter(doc, prompts);
     EXPECT_TRUE(exporter.Build(options, "expected.asm"));
     return exporter.File().Bytes();
   }
-
-  CliRun Cli(const std::string& arguments) {
-    const std::string command = std::string("'") + PIXOLAN_CLI_PATH + "' " + arguments + " >'" +
-                                (dir / "stdout").string() + "' 2>'" + (dir / "stderr").string() + "'";
-    CliRun run;
-    const int raw = std::system(command.c_str());
-    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    run.out = ReadText(dir / "stdout");
-    run.err = ReadText(dir / "stderr");
-    return run;
+  std::string ExpectedPalette(const PaletteStarts& starts) {
+    CTextWriter file;
+    WritePaletteExport(file, *doc.m_pImage, starts);
+    return file.Bytes();
   }
-
+  CliRun Cli(const std::vector<std::string>& args) { return RunCli(dir, args); }
+  // A failed run: status 1, the message on stderr, no output file.
+  void ExpectFailure(const std::vector<std::string>& args, const std::string& message) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, message);
+    EXPECT_FALSE(fs::exists(Out()));
+  }
   std::string Out() const { return (dir / "out.asm").string(); }
-  std::string Quote(const std::string& s) const { return "'" + s + "'"; }
+  std::string Sheet() const { return (dir / "sheet.bmp").string(); }
 
   TempDir dir;
 };
 
 TEST_F(ExportCli, ExportWritesTheSameFileAsTheMenuCommand) {
   const std::string pxo = SaveDocument();
-  CliRun run = Cli("export " + Quote(pxo) + " -o " + Quote(Out()));
+  CliRun run = Cli({"export", pxo, "-o", Out()});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadText(Out()), Expected());
 
   CExportOptionsDlg options;
   options.m_bForceFirst = options.m_bFirstTrans = 1;
-  run = Cli("export " + Quote(pxo) + " --force-first --first-trans -o -");
+  run = Cli({"export", pxo, "--force-first", "--first-trans", "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, Expected(options));
 }
 
 TEST_F(ExportCli, PaletteFileAndRemapOptions) {
   const std::string pxo = SaveDocument();
-  const auto palettes = dir / "palettes.asm";
+  const std::string palettes = (dir / "palettes.asm").string(), missing = (dir / "none.asm").string();
   WriteFile(palettes, std::string_view("PaletteData:\r\n\t\tdw\t\t$7fff, $0000, $7c1f, $001f\r\n"));
-  CliRun run = Cli("export " + Quote(pxo) + " --palette-file " + Quote(palettes.string()) + " -o -");
+  CliRun run = Cli({"export", pxo, "--palette-file", palettes, "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("NumberOfPalettes:\t\tdb\t\t2\r\n"), std::string::npos);  // magenta is 255, not 248
-
-  const std::string missing = (dir / "none.asm").string();
-  run = Cli("export " + Quote(pxo) + " --palette-file " + Quote(missing) + " -o " + Quote(Out()));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, missing + " was not found.\n");
-  EXPECT_FALSE(std::filesystem::exists(Out()));
-
-  run = Cli("export " + Quote(pxo) + " --remap " + Quote(missing) + " -o " + Quote(Out()));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "FATAL: Unable to load image file\n");
-  EXPECT_FALSE(std::filesystem::exists(Out()));
+  ExpectFailure({"export", pxo, "--palette-file", missing, "-o", Out()}, missing + " was not found.\n");
+  ExpectFailure({"export", pxo, "--remap", missing, "-o", Out()}, "FATAL: Unable to load image file\n");
 
   const auto grey = dir / "grey.bmp";
-  std::vector<PaletteEntry> greys(256, Colour(64, 64, 64));
-  WriteFile(grey, BmpBytes(8, 8, 8, greys, [](int, int) { return 0; }));
-  run = Cli("export " + Quote(pxo) + " --remap " + Quote(grey.string()) + " -o -");
+  WriteFile(grey, BmpBytes(8, 8, 8, std::vector<PaletteEntry>(256, Rgb(64, 64, 64)), [](int, int) { return 0; }));
+  run = Cli({"export", pxo, "--remap", grey.string(), "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("\t\t\t\t\t\tdw\t\t$2108, $0000, $0000, $0000\r\n"), std::string::npos) << run.out;
 }
 
 TEST_F(ExportCli, ErrorsGoToStderrWithStatusOneAndNoFile) {
-  CliRun run = Cli("export " + Quote((dir / "missing.pxo").string()) + " -o " + Quote(Out()));
+  const CliRun run = Cli({"export", (dir / "missing.pxo").string(), "-o", Out()});
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err, "");
-  EXPECT_FALSE(std::filesystem::exists(Out()));
+  EXPECT_FALSE(fs::exists(Out()));
 
-  doc.m_animations[0]->m_pFrames[1].m_rectSource = CellRect(2, 1, 2, 1);
-  const std::string pxo = SaveDocument();
-  run = Cli("export " + Quote(pxo) + " -o " + Quote(Out()));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ERROR: Frame 1 of animation Walk Left lies outside the image\n");
-  EXPECT_FALSE(std::filesystem::exists(Out()));
+  doc.m_animations[0]->m_pFrames[1].m_rectSource = Cells(2, 1, 2, 1);
+  ExpectFailure({"export", SaveDocument(), "-o", Out()}, "ERROR: Frame 1 of animation Walk Left lies outside the image\n");
 }
 
 TEST_F(ExportCli, WarningsArePrintedOnceEachAndTheExportGoesOn) {
-  doc.m_pImage->m_pPalette[4] = Colour(0, 255, 0);
-  Cell(1, 1, [](int x, int y) { return y == 0 && x < 5 ? x : 1; });  // five colours in its top row
-  const std::string pxo = SaveDocument();
-  const CliRun run = Cli("export " + Quote(pxo) + " -o " + Quote(Out()));
+  doc.m_pImage->m_pPalette[4] = Rgb(0, 255, 0);
+  FillCell(1, 1, CellOf([](int x, int y) { return y == 0 && x < 5 ? x : 1; }));  // five colours in its top row
+  const CliRun run = Cli({"export", SaveDocument(), "-o", Out()});
   EXPECT_EQ(run.status, 0);
-  const std::string warning =
-      "Block starting at pixel X = 8, Y = 8 is using more than 4 colours\nAny extra colours will be cleared to index "
-      "0\n";
-  EXPECT_EQ(run.err, warning);
-  EXPECT_TRUE(std::filesystem::exists(Out()));
+  EXPECT_EQ(run.err,
+            "Block starting at pixel X = 8, Y = 8 is using more than 4 colours\nAny extra colours will be cleared to "
+            "index 0\n");
+  EXPECT_TRUE(fs::exists(Out()));
 }
 
 TEST_F(ExportCli, UsageErrorsExitWithTwo) {
   const std::string pxo = SaveDocument();
-  EXPECT_EQ(Cli("export " + Quote(pxo)).status, 2);
-  EXPECT_EQ(Cli("export " + Quote(pxo) + " -o x.asm --no-such-switch").status, 2);
-  const std::string sheet = Quote((dir / "sheet.bmp").string());
+  EXPECT_EQ(Cli({"export", pxo}).status, 2);
+  EXPECT_EQ(Cli({"export", pxo, "-o", "x.asm", "--no-such-switch"}).status, 2);
   for (const char* starts : {"1,2,3", "0,16,32,48,64,80,96,253", "0,16,32,48,64,80,96,-1", "a,b,c,d,e,f,g,h",
                              "0,16,32,48,64,80,96,112,128", "0,16,32,48,64,80,96,112,", ""}) {
-    const CliRun run = Cli("palette " + sheet + " -o " + Quote(Out()) + " --starts '" + starts + "'");
-    EXPECT_EQ(run.status, 2) << starts;
-    EXPECT_FALSE(std::filesystem::exists(Out()));
+    EXPECT_EQ(Cli({"palette", Sheet(), "-o", Out(), "--starts", starts}).status, 2) << starts;
+    EXPECT_FALSE(fs::exists(Out()));
   }
 }
 
 TEST_F(ExportCli, PaletteWritesEightPalettes) {
   SaveDocument();
-  const std::string sheet = Quote((dir / "sheet.bmp").string());
-  CliRun run = Cli("palette " + sheet + " -o " + Quote(Out()));
+  CliRun run = Cli({"palette", Sheet(), "-o", Out()});
   EXPECT_EQ(run.status, 0) << run.err;
-  CTextWriter expected;
-  WritePaletteExport(expected, *doc.m_pImage, DefaultPaletteStarts());
-  EXPECT_EQ(ReadText(Out()), expected.Bytes());
-
-  run = Cli("palette " + sheet + " --starts 3,2,1,0,252,0,0,0 -o -");
+  EXPECT_EQ(ReadText(Out()), ExpectedPalette(DefaultPaletteStarts()));
+  run = Cli({"palette", Sheet(), "--starts", "3,2,1,0,252,0,0,0", "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
-  CTextWriter chosen;
-  WritePaletteExport(chosen, *doc.m_pImage, {3, 2, 1, 0, 252, 0, 0, 0});
-  EXPECT_EQ(run.out, chosen.Bytes());
+  EXPECT_EQ(run.out, ExpectedPalette({3, 2, 1, 0, 252, 0, 0, 0}));
 
+  fs::remove(Out());
   const auto trueColour = dir / "true.bmp";
   WriteFile(trueColour, BmpBytes(8, 8, 24, {}, [](int, int) { return 7; }));
-  std::filesystem::remove(Out());
-  run = Cli("palette " + Quote(trueColour.string()) + " -o " + Quote(Out()));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "ERROR: Image must have a palette\n");
-  run = Cli("palette " + Quote((dir / "none.bmp").string()) + " -o " + Quote(Out()));
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "FATAL: Unable to load image file\n");
-  EXPECT_FALSE(std::filesystem::exists(Out()));
+  ExpectFailure({"palette", trueColour.string(), "-o", Out()}, "ERROR: Image must have a palette\n");
+  ExpectFailure({"palette", (dir / "none.bmp").string(), "-o", Out()}, "FATAL: Unable to load image file\n");
 }
 
 }  // namespace

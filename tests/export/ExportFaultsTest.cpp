@@ -14,12 +14,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "document/PxoDoc.h"
-#include "export/ExportOptionsDlg.h"
-#include "framework/MemorySettings.h"
-#include "framework/ScriptedPrompts.h"
-#include "image/BmpBuilder.h"
-#include "support/TestSupport.h"
+#include "export/ExportFixture.h"
 
 namespace pixolan::test {
 namespace {
@@ -27,16 +22,10 @@ namespace {
 namespace fs = std::filesystem;
 
 // A 16x8 8-bit sheet: cell (0,0) in colour 0, cell (1,0) a diagonal of colours 1 and 2.
-std::vector<std::uint8_t> SheetBytes(std::uint32_t tint = 0) {
-  BmpLayout l;
-  l.width = 16;
-  l.height = 8;
-  l.palette = {0xFF00FF ^ tint, 0x000000 ^ tint, 0xFFFFFF ^ tint, 0xFF0000};
-  l.coloursUsed = 4;
-  for (int row = 7; row >= 0; --row) {  // bottom-up
-    for (int x = 0; x < 16; ++x) l.pixels.push_back(x < 8 ? 0 : (x - 8 <= row ? 1 : 2));
-  }
-  return BuildBmp(l);
+std::vector<std::uint8_t> SheetBytes(std::uint8_t tint = 0) {
+  const auto t = [&](int c) { return static_cast<std::uint8_t>(c ^ tint); };
+  return BmpBytes(16, 8, 8, {Rgb(t(255), t(0), t(255)), Rgb(t(0), t(0), t(0)), Rgb(t(255), t(255), t(255)), Rgb(255, 0, 0)},
+                  [](int x, int y) { return x < 8 ? 0 : (x - 8 <= 7 - y ? 1 : 2); });
 }
 
 // Everything of a document that a user could lose.
@@ -164,18 +153,21 @@ TEST_F(ExportFaults, RunningOutOfSpaceKeepsTheEarlierFile) {
   EXPECT_NE(ReadText(m_out), "earlier export\r\n");
 }
 
-TEST_F(ExportFaults, FolderThatIsAFileIsReported) {
-  const fs::path target = m_sheet / "sprites.asm";
-  ExpectBothExportsRefused(target, target.string() + " contains an invalid path.");
+TEST_F(ExportFaults, MissingFolderFolderThatIsAFileAndTargetThatIsAFolderAreReported) {
+  WriteFile(m_out, std::string_view("earlier"));
+  const fs::path missing = m_dir / "no such folder" / "sprites.asm";
+  ExpectBothExportsRefused(missing, missing.string() + " was not found.");
+  m_prompts.m_messages.clear();
+  const fs::path underFile = m_sheet / "sprites.asm";
+  ExpectBothExportsRefused(underFile, underFile.string() + " contains an invalid path.");
   EXPECT_EQ(ReadFile(m_sheet), SheetBytes());
-}
-
-TEST_F(ExportFaults, TargetThatIsAFolderIsReportedAndTheFolderKept) {
-  fs::create_directory(m_out);
-  WriteFile(m_out / "keep.txt", std::string_view("kept"));
-  ExpectBothExportsRefused(m_out, m_out.string() + " contains an invalid path.");
-  EXPECT_TRUE(fs::is_directory(m_out));
-  EXPECT_EQ(ReadText(m_out / "keep.txt"), "kept");
+  m_prompts.m_messages.clear();
+  const fs::path folder = m_dir / "folder.asm";
+  fs::create_directory(folder);
+  WriteFile(folder / "keep.txt", std::string_view("kept"));
+  ExpectBothExportsRefused(folder, folder.string() + " contains an invalid path.");
+  EXPECT_EQ(ReadText(folder / "keep.txt"), "kept");
+  EXPECT_EQ(ReadText(m_out), "earlier");
 }
 
 TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
@@ -197,13 +189,25 @@ TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
   EXPECT_EQ(ReadText(target), "earlier export\r\n");
 }
 
-TEST_F(ExportFaults, SheetDeletedAfterOpeningExportsFromMemory) {
+TEST_F(ExportFaults, SheetReplacedOrDeletedAfterOpeningExportsFromMemory) {
   const std::string reference = ReferenceExport();
   const DocumentState before = StateOf(m_doc);
+  // Rewritten in place (same file, truncated first), replaced by another file, deleted.
+  const std::vector<std::vector<std::uint8_t>> replacements = {SheetBytes(0x30), {'B', 'M', 0}, {}};
+  for (const auto& bytes : replacements) {
+    WriteFile(m_sheet, bytes);
+    ExportAnim(m_out);
+    EXPECT_EQ(ReadText(m_out), reference) << bytes.size();
+  }
+  fs::remove(m_sheet);
+  WriteFile(m_dir / "other.bmp", SheetBytes(0x50));
+  fs::rename(m_dir / "other.bmp", m_sheet);
+  ExportAnim(m_out);
+  EXPECT_EQ(ReadText(m_out), reference);
   fs::remove(m_sheet);
   ExportAnim(m_out);
-  EXPECT_TRUE(m_prompts.m_messages.empty());
   EXPECT_EQ(ReadText(m_out), reference);
+  EXPECT_TRUE(m_prompts.m_messages.empty());
   EXPECT_EQ(StateOf(m_doc), before);
   // Saving still names the sheet, so the document reopens once the sheet is back.
   ASSERT_TRUE(m_doc.OnSaveDocument(m_docPath.string()));
@@ -211,25 +215,6 @@ TEST_F(ExportFaults, SheetDeletedAfterOpeningExportsFromMemory) {
   CPxoDoc reopened(m_prompts, m_settings);
   EXPECT_TRUE(reopened.OnOpenDocument(m_docPath.string()));
   EXPECT_EQ(StateOf(reopened).saved, before.saved);
-}
-
-TEST_F(ExportFaults, SheetReplacedAfterOpeningExportsFromMemory) {
-  const std::string reference = ReferenceExport();
-  const DocumentState before = StateOf(m_doc);
-  // Rewritten in place (same file, truncated first), then replaced by another file.
-  const std::vector<std::vector<std::uint8_t>> replacements = {SheetBytes(0x102030), {'B', 'M', 0}, {}};
-  for (const auto& bytes : replacements) {
-    WriteFile(m_sheet, bytes);
-    ExportAnim(m_out);
-    EXPECT_EQ(ReadText(m_out), reference) << bytes.size();
-  }
-  fs::remove(m_sheet);
-  WriteFile(m_dir / "other.bmp", SheetBytes(0x405060));
-  fs::rename(m_dir / "other.bmp", m_sheet);
-  ExportAnim(m_out);
-  EXPECT_EQ(ReadText(m_out), reference);
-  EXPECT_TRUE(m_prompts.m_messages.empty());
-  EXPECT_EQ(StateOf(m_doc), before);
 }
 
 TEST_F(ExportFaults, PaletteFileThatDisappearsStopsBeforeAnythingIsWritten) {

@@ -3,36 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "export/AnimExport.h"
-#include "export/AsmFixture.h"
-#include "support/TestSupport.h"
+#include "export/ExportFixture.h"
 
 namespace pixolan::test {
 namespace {
 
-constexpr const char* kHeader =
-    ";//****************************************************************\n"
-    ";//\t\tANIMATION DATA EXPORTED FROM THE PIXOLAN\n"
-    ";//****************************************************************\n"
-    "\n"
-    ";// FRAME DATA STRUCTURE\n"
-    ";// BYTE\t\t\tDESCRIPTION\n"
-    ";//  0\t\t\t\tWidth of the frame in blocks\n"
-    ";//  1\t\t\t\tHeight of the frame in blocks\n"
-    ";//  2\t\t\t\tXOffset for start of data\n"
-    ";//  3\t\t\t\tYOffset for start of data\n"
-    ";//  4->\t\t\tCharacter Block Word.\n"
-    ";//\n"
-    ";// CHARACTER BLOCK WORD\n"
-    ";// BITS\t\t\tDESCRIPTION\n"
-    ";//  15 - 4\t\t\tBlock number (mask with FFF0h and add to the block table)\n"
-    ";//  3\t\t\t\tspare\n"
-    ";//  2\t\t\t\tspare\n"
-    ";//  1\t\t\t\tX-FLIP BLOCK\n"
-    ";//  0\t\t\t\tY-FLIP BLOCK\n"
-    "\n"
-    ";// ANIMATION HEADER\n";
-
-class GoldenExport : public AsmFixture, public ::testing::Test {
+class GoldenExport : public ExportFixture, public ::testing::Test {
  protected:
   void SetUp() override { MirrorSheet(); }
 
@@ -49,7 +25,7 @@ class GoldenExport : public AsmFixture, public ::testing::Test {
 // mirrored top-bottom, which resolves to 1 unmirrored. Output blocks: records 0, 1, 5.
 // One palette grows in record order: magenta, black, white, then red.
 TEST_F(GoldenExport, MirrorChainsAndOnePaletteWithoutOptions) {
-  const std::string expected = std::string(kHeader) +
+  const std::string expected = kAsmHeader +
       ";// ORIGINALLY 6 BLOCKS WE USED - SAVED 3 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
       "NumberOfAnimations:\t\tdb\t\t2\n"
       "NumberOfPalettes:\t\tdb\t\t1\n"
@@ -97,7 +73,7 @@ TEST_F(GoldenExport, ForcedFirstBlockAndFirstColourRule) {
   options.m_bForceFirst = 1;
   options.m_bFirstTrans = 1;
   const std::string text = Export(options);
-  const std::string expected = std::string(kHeader) +
+  const std::string expected = kAsmHeader +
       ";// ORIGINALLY 7 BLOCKS WE USED - SAVED 4 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
       "NumberOfAnimations:\t\tdb\t\t2\n"
       "NumberOfPalettes:\t\tdb\t\t1\n"
@@ -114,36 +90,23 @@ TEST_F(GoldenExport, ForcedFirstBlockAndFirstColourRule) {
             std::string::npos);
 }
 
-TEST_F(GoldenExport, NoAnimationsGiveEmptySections) {
+// Without animations only the forced block can give a block and a palette.
+TEST_F(GoldenExport, NoAnimationsGiveEmptySectionsOrOnlyTheForcedBlock) {
   doc.m_animations.clear();
-  EXPECT_EQ(Export(CExportOptionsDlg{}),
-            CrLf(std::string(kHeader) +
-                 ";// ORIGINALLY 0 BLOCKS WE USED - SAVED 0 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
-                 "NumberOfAnimations:\t\tdb\t\t0\n"
-                 "NumberOfPalettes:\t\tdb\t\t0\n"
-                 "\n;// PALETTE DATA\nPaletteData:\n"
-                 "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
-                 "\n;// ANIMATION LIST\nAnimationData:"
-                 "\n;// GRAPHICS DATA\nGraphicData:\n"));
-}
-
-TEST_F(GoldenExport, NoAnimationsWithTheForcedBlockGiveOneBlockAndOnePalette) {
-  doc.m_animations.clear();
-  CExportOptionsDlg options;
-  options.m_bForceFirst = 1;
-  EXPECT_EQ(Export(options),
-            CrLf(std::string(kHeader) +
-                 ";// ORIGINALLY 1 BLOCKS WE USED - SAVED 0 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
-                 "NumberOfAnimations:\t\tdb\t\t0\n"
-                 "NumberOfPalettes:\t\tdb\t\t1\n"
-                 "\n;// PALETTE DATA\nPaletteData:\n"
-                 "\t\t\t\t\t\tdw\t\t$0000, $0000, $0000, $0000\n"
-                 "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n"
-                 "\t\t\t\t\t\tdb\t\t0\n"
-                 "\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n"
-                 "\n;// ANIMATION LIST\nAnimationData:"
-                 "\n;// GRAPHICS DATA\nGraphicData:\n"
-                 "\t\t\t\t\t\tdb\t\t$00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n"));
+  const std::string zeros = "$00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00, $00\n";
+  for (int force : {0, 1}) {
+    CExportOptionsDlg options;
+    options.m_bForceFirst = force;
+    const std::string n = std::to_string(force);
+    EXPECT_EQ(Export(options),
+              CrLf(kAsmHeader + ";// ORIGINALLY " + n + " BLOCKS WE USED - SAVED 0 BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n"
+                   "NumberOfAnimations:\t\tdb\t\t0\nNumberOfPalettes:\t\tdb\t\t" + n + "\n"
+                   "\n;// PALETTE DATA\nPaletteData:\n" + (force ? "\t\t\t\t\t\tdw\t\t$0000, $0000, $0000, $0000\n" : "") +
+                   "\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n" +
+                   (force ? "\t\t\t\t\t\tdb\t\t0\n\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n" : "") +
+                   "\n;// ANIMATION LIST\nAnimationData:\n;// GRAPHICS DATA\nGraphicData:\n" +
+                   (force ? "\t\t\t\t\t\tdb\t\t" + zeros : ""))) << force;
+  }
 }
 
 }  // namespace

@@ -1,21 +1,16 @@
 // The palette export: its file, its dialog and its command.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
-#include "export/AsmFixture.h"
+#include "export/ExportFixture.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
-#include "support/TestSupport.h"
 
 namespace pixolan::test {
 namespace {
 
-constexpr const char* kLine = "\t\t\t\t\t\tdw\t\t";
-
 std::string PaletteFile(const std::vector<std::string>& lines) {
   std::string text = "\r\n;// PALETTE DATA\r\nPaletteData:\r\n";
-  for (const std::string& line : lines) text += kLine + line + "\r\n";
+  for (const std::string& line : lines) text += "\t\t\t\t\t\tdw\t\t" + line + "\r\n";
   return text + "\r\n";
 }
 
@@ -25,37 +20,27 @@ std::string Written(const CRasterImage& image, const PaletteStarts& starts) {
   return file.Bytes();
 }
 
-TEST(PaletteExport, DefaultsTakeEveryEighthGroupOfFourFromAnEightBitPalette) {
-  std::vector<PaletteEntry> palette(256);
-  for (std::size_t i = 0; i < palette.size(); ++i) palette[i] = Colour(static_cast<std::uint8_t>(i), 0, 0);
-  const auto image = MakeAsmSheet(8, 8, palette);
-  std::vector<std::string> lines;
-  for (unsigned n = 0; n < 8; ++n) {
-    char text[64];
-    const unsigned s = 16 * n;
-    std::snprintf(text, sizeof text, "$%04x, $%04x, $%04x, $%04x", s >> 3, (s + 1) >> 3, (s + 2) >> 3, (s + 3) >> 3);
-    lines.push_back(text);
-  }
-  EXPECT_EQ(Written(*image, DefaultPaletteStarts()), PaletteFile(lines));
-}
+TEST(PaletteExport, ColourWordsOfTheChosenGroupsOfFour) {
+  std::vector<PaletteEntry> ramp(256);
+  for (std::size_t i = 0; i < ramp.size(); ++i) ramp[i] = Rgb(static_cast<std::uint8_t>(i), 0, 0);
+  // The defaults take every eighth group of four: red 16n .. 16n + 3, five bits each.
+  EXPECT_EQ(Written(*MakeSheetImage(8, 8, ramp), DefaultPaletteStarts()),
+            PaletteFile({"$0000, $0000, $0000, $0000", "$0002, $0002, $0002, $0002", "$0004, $0004, $0004, $0004",
+                         "$0006, $0006, $0006, $0006", "$0008, $0008, $0008, $0008", "$000a, $000a, $000a, $000a",
+                         "$000c, $000c, $000c, $000c", "$000e, $000e, $000e, $000e"}));
 
-TEST(PaletteExport, ColourWordsAndFreelyChosenStarts) {
-  const auto image = MakeAsmSheet(8, 8, {Colour(0, 0, 0), Colour(0, 0, 0), Colour(255, 255, 255), Colour(255, 0, 0),
-                                         Colour(0, 255, 0), Colour(0, 0, 255), Colour(8, 16, 24), Colour(7, 7, 7)});
-  image->m_pPalette[252] = Colour(255, 128, 0);
-  image->m_pPalette[255] = Colour(8, 16, 24);
-  const std::string same = "$7fff, $001f, $03e0, $7c00";
+  // Components are cut to five bits; the reserved byte never counts; starts overlap freely.
+  const auto image = MakeSheetImage(8, 8, {Rgb(0, 0, 0), Rgb(0, 0, 0, 0xff), Rgb(255, 255, 255), Rgb(255, 0, 0),
+                                           Rgb(0, 255, 0), Rgb(0, 0, 255), Rgb(8, 16, 24), Rgb(7, 7, 7)});
+  image->m_pPalette[252] = Rgb(255, 128, 0);
+  image->m_pPalette[255] = Rgb(8, 16, 24);
+  const std::string same = "$7fff, $001f, $03e0, $7c00", end = "$0000, $0000, $7fff, $001f";
   EXPECT_EQ(Written(*image, {2, 2, 4, 252, 0, 0, 0, 0}),
-            PaletteFile({same, same, "$03e0, $7c00, $0c41, $0000", "$021f, $0000, $0000, $0c41",
-                         "$0000, $0000, $7fff, $001f", "$0000, $0000, $7fff, $001f", "$0000, $0000, $7fff, $001f",
-                         "$0000, $0000, $7fff, $001f"}));
-}
+            PaletteFile({same, same, "$03e0, $7c00, $0c41, $0000", "$021f, $0000, $0000, $0c41", end, end, end, end}));
 
-TEST(PaletteExport, EntriesBeyondASmallPaletteAreWrittenAsZero) {
-  const auto image = MakeAsmSheet(8, 8, {Colour(255, 255, 255), Colour(255, 0, 0)}, 1);
-  ASSERT_EQ(image->m_pPalette.size(), 2u);
+  // Entries beyond a small palette are written as zero.
   const std::string zero = "$0000, $0000, $0000, $0000";
-  EXPECT_EQ(Written(*image, DefaultPaletteStarts()),
+  EXPECT_EQ(Written(*MakeSheetImage(8, 8, {Rgb(255, 255, 255), Rgb(255, 0, 0)}, 1), DefaultPaletteStarts()),
             PaletteFile({"$7fff, $001f, $0000, $0000", zero, zero, zero, zero, zero, zero, zero}));
 }
 
@@ -84,26 +69,20 @@ TEST(PaletteExportDialog, ValidatesEachStartAndStoresThemInOrder) {
                                       "ExportPalette/Palette6=96", "ExportPalette/Palette7=7"}));
 }
 
-class ExportPaletteCommand : public AsmFixture, public ::testing::Test {
- protected:
-  std::string Out() const { return (dir / "palettedata.asm").string(); }
-  TempDir dir;
-};
+class ExportPaletteCommand : public ExportFixture, public ::testing::Test {};
 
 TEST_F(ExportPaletteCommand, RefusesWithoutAnImageWithAPalette) {
   doc.OnExportPalette();
-  doc.m_pImage = MakeAsmSheet(8, 8, {}, 24);
+  doc.m_pImage = MakeSheetImage(8, 8, {}, 24);
   doc.OnExportPalette();
-  EXPECT_EQ(prompts.m_messages,
-            (std::vector<std::string>{"ERROR: Image must have a palette", "ERROR: Image must have a palette"}));
+  EXPECT_EQ(prompts.m_messages, std::vector<std::string>(2, "ERROR: Image must have a palette"));
   EXPECT_TRUE(prompts.m_shownDialogs.empty());
 }
 
-TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelled) {
-  Sheet(8, 8, {Colour(255, 255, 255)});
+TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndWritesTheFile) {
+  MakeSheet(8, 8, {Rgb(255, 255, 255)});
   prompts.QueueDialog({DialogAction::Set(1016, "4"), DialogAction::Ok()});
-  prompts.QueueFile(std::nullopt);
-  doc.OnExportPalette();
+  doc.OnExportPalette();  // the file dialog is cancelled
   EXPECT_EQ(settings.GetProfileInt("ExportPalette", "Palette0", -1), 4);
   EXPECT_EQ(settings.WriteLog().size(), 8u);
   const FileDialogRequest& request = prompts.m_fileRequests.at(0);
@@ -117,21 +96,13 @@ TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelled) {
   doc.OnExportPalette();
   EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls.at(1016), "4");
   EXPECT_EQ(settings.WriteLog().size(), 8u);
-}
 
-TEST_F(ExportPaletteCommand, WritesTheFileOrReportsTheFailure) {
-  Sheet(8, 8, {Colour(255, 255, 255)});
+  TempDir dir;
   prompts.QueueDialog({DialogAction::Ok()});
-  prompts.QueueFile(Out());
+  prompts.QueueFile((dir / "p.asm").string());
   doc.OnExportPalette();
-  EXPECT_EQ(ReadText(Out()), Written(*doc.m_pImage, DefaultPaletteStarts()));
+  EXPECT_EQ(ReadText(dir / "p.asm"), Written(*doc.m_pImage, {4, 16, 32, 48, 64, 80, 96, 112}));
   EXPECT_TRUE(prompts.m_messages.empty());
-
-  const std::string unwritable = (dir / "none" / "p.asm").string();
-  prompts.QueueDialog({DialogAction::Ok()});
-  prompts.QueueFile(unwritable);
-  doc.OnExportPalette();
-  EXPECT_EQ(prompts.m_messages, std::vector<std::string>{unwritable + " was not found."});
 }
 
 }  // namespace

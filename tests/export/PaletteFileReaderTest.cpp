@@ -1,46 +1,25 @@
 // Reading the "PaletteData:" section back from an assembler file.
 #include <gtest/gtest.h>
 
+#include "export/ExportFixture.h"
 #include "export/PaletteFileReader.h"
-#include "export/PrepareFixture.h"
 #include "framework/FileException.h"
-#include "support/TestSupport.h"
 
 namespace pixolan::test {
 namespace {
 
-const PaletteEntry kBlack = Rgb(0, 0, 0);
-
-TEST(PaletteFileReader, ColourWordsGiveFiveBitsPerChannel) {
-  const GbcPalette p = CPaletteFileReader::ParsePaletteLine("\tdw $7fff,$0000,$001f,$03e0");
-  EXPECT_EQ(p[0], Rgb(248, 248, 248));
-  EXPECT_EQ(p[1], kBlack);
-  EXPECT_EQ(p[2], Rgb(248, 0, 0));
-  EXPECT_EQ(p[3], Rgb(0, 248, 0));
-  EXPECT_EQ(CPaletteFileReader::ParsePaletteLine("dw $7c00,$ffff,$8000,$0421")[0], Rgb(0, 0, 248));
-  EXPECT_EQ(CPaletteFileReader::ParsePaletteLine("dw $7c00,$ffff,$8000,$0421")[1], Rgb(248, 248, 248));  // bit 15 ignored
-  EXPECT_EQ(CPaletteFileReader::ParsePaletteLine("dw $7c00,$ffff,$8000,$0421")[2], kBlack);
-  EXPECT_EQ(CPaletteFileReader::ParsePaletteLine("dw $7c00,$ffff,$8000,$0421")[3], Rgb(8, 8, 8));
-}
-
-TEST(PaletteFileReader, ShortValuesMissingValuesAndStrayCharacters) {
-  // Fewer digits end at the comma; values read from the first "dw" on.
-  GbcPalette p = CPaletteFileReader::ParsePaletteLine("$7fff dw $1f,$3e0,$7C00,$1");
-  EXPECT_EQ(p[0], Rgb(248, 0, 0));
-  EXPECT_EQ(p[1], Rgb(0, 248, 0));
-  EXPECT_EQ(p[2], Rgb(0, 0, 248));
-  EXPECT_EQ(p[3], Rgb(8, 0, 0));
-  // Missing values are black.
-  p = CPaletteFileReader::ParsePaletteLine("  dw $7fff");
-  EXPECT_EQ(p[0], Rgb(248, 248, 248));
-  EXPECT_EQ(p[1], kBlack);
-  EXPECT_EQ(p[3], kBlack);
-  // A fifth digit belongs to no value; a non-digit ends a value early.
-  p = CPaletteFileReader::ParsePaletteLine("dw $00011,$1g1f, $$2");
-  EXPECT_EQ(p[0], Rgb(8, 0, 0));
-  EXPECT_EQ(p[1], Rgb(8, 0, 0));
-  EXPECT_EQ(p[2], kBlack);
-  EXPECT_EQ(p[3], Rgb(16, 0, 0));
+TEST(PaletteFileReader, ColourWordsGiveFiveBitsPerChannelWhateverTheSpelling) {
+  const PaletteEntry black = Rgb(0, 0, 0);
+  const std::pair<const char*, GbcPalette> cases[] = {
+      {"\tdw $7fff,$0000,$001f,$03e0", {Rgb(248, 248, 248), black, Rgb(248, 0, 0), Rgb(0, 248, 0)}},
+      {"dw $7c00,$ffff,$8000,$0421", {Rgb(0, 0, 248), Rgb(248, 248, 248), black, Rgb(8, 8, 8)}},  // bit 15 ignored
+      // Fewer digits end at the comma; values are read from the first "dw" on.
+      {"$7fff dw $1f,$3e0,$7C00,$1", {Rgb(248, 0, 0), Rgb(0, 248, 0), Rgb(0, 0, 248), Rgb(8, 0, 0)}},
+      {"  dw $7fff", {Rgb(248, 248, 248), black, black, black}},  // missing values are black
+      // A fifth digit belongs to no value; a non-digit ends a value early.
+      {"dw $00011,$1g1f, $$2", {Rgb(8, 0, 0), Rgb(8, 0, 0), black, Rgb(16, 0, 0)}},
+  };
+  for (const auto& [line, expected] : cases) EXPECT_EQ(CPaletteFileReader::ParsePaletteLine(line), expected) << line;
 }
 
 TEST(PaletteFileReader, SectionStartsAtTheLabelAndEndsAtTheFirstOtherLine) {
@@ -62,7 +41,7 @@ TEST(PaletteFileReader, SectionStartsAtTheLabelAndEndsAtTheFirstOtherLine) {
   EXPECT_TRUE(CPaletteFileReader::ReadLines({"PaletteData:", "", "\tdw $7fff"}).empty());
 }
 
-TEST(PaletteFileReader, ReadsCrLfAndLfFilesAlikeAndKeepsAtMost256Palettes) {
+TEST(PaletteFileReader, ReadsCrLfAndLfFilesAlikeKeepsAtMost256PalettesAndNamesAMissingFile) {
   std::string body = "; made by hand\nPaletteData:\n";
   for (int i = 0; i < 300; ++i) {
     char line[64];
@@ -70,27 +49,21 @@ TEST(PaletteFileReader, ReadsCrLfAndLfFilesAlikeAndKeepsAtMost256Palettes) {
     body += line;
   }
   body += "Other:\n\tdw $7fff\n";
-  std::string crlf;
-  for (char c : body) crlf += (c == '\n') ? std::string("\r\n") : std::string(1, c);
   TempDir dir;
   WriteFile(dir / "lf.asm", body);
-  WriteFile(dir / "crlf.asm", crlf);
+  WriteFile(dir / "crlf.asm", CrLf(body));
   const auto lf = CPaletteFileReader::Read((dir / "lf.asm").string());
-  const auto crlfRead = CPaletteFileReader::Read((dir / "crlf.asm").string());
   ASSERT_EQ(lf.size(), 256u);
-  EXPECT_EQ(lf, crlfRead);
+  EXPECT_EQ(lf, CPaletteFileReader::Read((dir / "crlf.asm").string()));
   EXPECT_EQ(lf[255][0], Rgb(8 * 31, 0, 0));
   EXPECT_EQ(lf[255][3], Rgb(248, 248, 248));
-}
 
-TEST(PaletteFileReader, MissingFileThrowsAFileExceptionNamingIt) {
-  TempDir dir;
-  const std::string path = (dir / "missing.asm").string();
+  const std::string missing = (dir / "missing.asm").string();
   try {
-    CPaletteFileReader::Read(path);
+    CPaletteFileReader::Read(missing);
     FAIL() << "no exception";
   } catch (const CFileException& e) {
-    EXPECT_EQ(e.m_strFileName, path);
+    EXPECT_EQ(e.m_strFileName, missing);
   }
 }
 

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "export/PaletteAssigner.h"
-#include "export/PrepareFixture.h"
+#include "export/ExportFixture.h"
 
 namespace pixolan::test {
 namespace {

@@ -4,15 +4,75 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <cctype>
 #include <set>
+#include <sstream>
 
 #include "export/AnimExport.h"
-#include "export/MatchPatterns.h"
-#include "export/PrepareFixture.h"
-#include "export/PrepareRoundTripDecoder.h"
+#include "export/ExportFixture.h"
 
 namespace pixolan::test {
 namespace {
+
+// An exported file read back the way a Game Boy program uses it: palettes, a
+// palette per block, each frame's block map (row by row), the 2bpp graphics.
+struct DecodedFrame {
+  int width = 0, height = 0;
+  std::vector<long> words;
+};
+struct DecodedExport {
+  std::vector<std::vector<long>> palettes, graphics;
+  std::vector<long> blockPalettes;
+  std::vector<DecodedFrame> frames;  // in file order
+
+  // The colour pixel (x, y) of a cell shows, as 5-bit components, drawn with the mirror bits.
+  std::array<int, 3> Shown(long word, int x, int y) const {
+    const auto& g = graphics.at(static_cast<std::size_t>(word >> 4));
+    const int bit = (word & 2) ? x : 7 - x;
+    const auto ty = static_cast<std::size_t>((word & 1) ? 7 - y : y);
+    const auto index = static_cast<std::size_t>(((g.at(2 * ty) >> bit) & 1) | (((g.at(2 * ty + 1) >> bit) & 1) << 1));
+    const long c = palettes.at(static_cast<std::size_t>(blockPalettes.at(static_cast<std::size_t>(word >> 4)))).at(index);
+    return {static_cast<int>(c & 31), static_cast<int>((c >> 5) & 31), static_cast<int>((c >> 10) & 31)};
+  }
+};
+
+// Each label of the file in order, with the numbers of its lines: decimal, or
+// hexadecimal behind '$'; names, comments and the pad byte are left out.
+DecodedExport DecodeExport(const std::string& bytes) {
+  std::vector<std::pair<std::string, std::vector<std::vector<long>>>> sections;
+  std::istringstream lines(bytes);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("Pad byte") != std::string::npos) continue;
+    line = line.substr(0, line.find(";//"));
+    const std::size_t colon = line.find(':');
+    if (colon != std::string::npos && line[0] != '\t') {
+      sections.push_back({line.substr(0, colon), {}});
+      line = line.substr(colon + 1);
+    }
+    const std::size_t d = line.find('d');  // "db" or "dw"
+    if (d == std::string::npos || sections.empty()) continue;
+    std::vector<long> values;
+    std::istringstream items(line.substr(d + 2));
+    for (std::string item; std::getline(items >> std::ws, item, ',');) {
+      if (item[0] == '$') values.push_back(std::stol(item.substr(1), nullptr, 16));
+      else if (item[0] == '-' || std::isdigit(static_cast<unsigned char>(item[0]))) values.push_back(std::stol(item));
+    }
+    sections.back().second.push_back(values);
+  }
+  DecodedExport out;
+  for (const auto& [label, rows] : sections) {
+    if (label == "PaletteData") out.palettes = rows;
+    if (label == "GraphicData") out.graphics = rows;
+    if (label == "BlockPaletteData")
+      for (const auto& row : rows) out.blockPalettes.insert(out.blockPalettes.end(), row.begin(), row.end());
+    if (label.find("Frame") == std::string::npos) continue;
+    DecodedFrame& f = out.frames.emplace_back();
+    f.width = static_cast<int>(rows.at(0).at(0));
+    f.height = static_cast<int>(rows.at(0).at(1));
+    for (std::size_t r = 2; r < rows.size(); ++r) f.words.insert(f.words.end(), rows[r].begin(), rows[r].end());
+  }
+  return out;
+}
 
 struct RoundTripStats {
   std::size_t checked = 0, skippedTooMany = 0, forcedTransparent = 0;
@@ -45,7 +105,7 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
   for (int row = 0; row < decoded.height; ++row) {
     for (int col = 0; col < decoded.width; ++col) {
       const int cx = r.left / 8 + col, cy = r.top / 8 + row;
-      const unsigned word = decoded.words[static_cast<std::size_t>(row * decoded.width + col)];
+      const long word = decoded.words[static_cast<std::size_t>(row * decoded.width + col)];
       if (ColoursOfCell(sheet, cx, cy, sw.firstTrans) > 4) {
         ++stats.skippedTooMany;
         continue;
@@ -54,13 +114,13 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
       // it shows palette 0's entry 0, which the hardware draws as transparent.
       const bool forcedTransparent = sw.forceFirst && !sw.firstTrans && CellIsTransparent(sheet, cx, cy);
       if (forcedTransparent) {
-        ASSERT_EQ(word, 0u);
+        ASSERT_EQ(word, 0);
         ++stats.forcedTransparent;
       }
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
           const PaletteEntry c = sheet.GetPixelColour(8 * cx + x, 8 * cy + y);
-          const unsigned entry0 = file.palettes.at(0).at(0);
+          const long entry0 = file.palettes.at(0).at(0);
           const std::array<int, 3> expected =
               forcedTransparent ? std::array<int, 3>{static_cast<int>(entry0 & 31), static_cast<int>((entry0 >> 5) & 31),
                                                      static_cast<int>((entry0 >> 10) & 31)}
@@ -75,7 +135,7 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
 
 // A sheet of repeated, mirrored, plain and noisy cells over a random palette,
 // with frames of whole and of ragged rectangles inside it.
-void MakeRandomDocument(PrepareFixture& f, std::mt19937& rng) {
+void MakeRandomDocument(ExportFixture& f, std::mt19937& rng) {
   auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
   std::vector<PaletteEntry> palette;
   for (int i = 0; i < 10; ++i) palette.push_back(Rgb(static_cast<std::uint8_t>(pick(256)), static_cast<std::uint8_t>(pick(256)), static_cast<std::uint8_t>(pick(256))));
@@ -97,7 +157,7 @@ void MakeRandomDocument(PrepareFixture& f, std::mt19937& rng) {
   }
   f.SetPixel(0, 0, 0);  // the transparent colour is index 0
   for (int a = 1 + pick(3); a > 0; --a) {
-    std::vector<CRect> frames;
+    std::vector<FramePlacement> frames;
     for (int n = 1 + pick(4); n > 0; --n) {
       if (pick(2) == 0) {  // whole cells
         const int cx = pick(cols), cy = pick(rows);
@@ -115,7 +175,7 @@ TEST(PrepareRoundTrip, ExportedFilesRedrawEveryFrame) {
   RoundTripStats stats;
   for (std::uint32_t seed = 1; seed <= 600; ++seed) {
     std::mt19937 rng(seed);
-    PrepareFixture f;
+    ExportFixture f;
     MakeRandomDocument(f, rng);
     const ExportSwitches sw{.forceFirst = (seed & 1) != 0, .firstTrans = (seed & 2) != 0, .paletteFile = {}};
     f.Prepare(sw);

@@ -8,10 +8,9 @@
 #include <sstream>
 
 #include "export/AnimExport.h"
-#include "export/AsmFixture.h"
+#include "export/ExportFixture.h"
 #include "export/GbcColour.h"
 #include "export/PaletteExport.h"
-#include "support/TestSupport.h"
 
 namespace pixolan::test {
 namespace {
@@ -45,7 +44,7 @@ Assembled Assemble(const std::string& text) {
   return result;
 }
 
-class Z80asm : public AsmFixture, public ::testing::Test {
+class Z80asm : public ExportFixture, public ::testing::Test {
  protected:
   void SetUp() override {
     if (!HaveZ80asm()) GTEST_SKIP() << "z80asm is not installed";
@@ -95,8 +94,8 @@ TEST_F(Z80asm, AnimationExportAssemblesToTheTablesBytes) {
 }
 
 TEST_F(Z80asm, PaletteExportAssemblesToEightPalettesOfFourWords) {
-  doc.m_pImage->m_pPalette[16] = Colour(255, 128, 0);
-  doc.m_pImage->m_pPalette[255] = Colour(8, 16, 24);
+  doc.m_pImage->m_pPalette[16] = Rgb(255, 128, 0);
+  doc.m_pImage->m_pPalette[255] = Rgb(8, 16, 24);
   CTextWriter file;
   WritePaletteExport(file, *doc.m_pImage, {0, 16, 252, 48, 64, 80, 96, 112});
   const Assembled bin = Assemble(file.Bytes());

@@ -1,0 +1,213 @@
+#pragma once
+// Documents with a hand-made sheet for the export tests, 8x8 cell pictures,
+// and the bitmap and CR LF helpers the expected files need.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "document/PxoDoc.h"
+#include "export/ExportOptionsDlg.h"
+#include "framework/MemorySettings.h"
+#include "framework/ScriptedPrompts.h"
+#include "support/TestSupport.h"
+
+namespace pixolan::test {
+
+using Cell = std::array<std::uint8_t, 64>;  // index of pixel (x, y) at 8 * y + x
+
+inline PaletteEntry Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t reserved = 0) {
+  return PaletteEntry{reserved, r, g, b};
+}
+// Rect from whole cells: cell (cx, cy), w by h cells.
+inline CRect Cells(std::int32_t cx, std::int32_t cy, std::int32_t w, std::int32_t h) {
+  return CRect{8 * cx, 8 * cy, 8 * (cx + w), 8 * (cy + h)};
+}
+// Expected texts are written with "\n"; the files hold CR LF.
+inline std::string CrLf(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
+}
+
+// The header every animation export starts with.
+inline const std::string kAsmHeader =
+    ";//****************************************************************\n"
+    ";//\t\tANIMATION DATA EXPORTED FROM THE PIXOLAN\n"
+    ";//****************************************************************\n\n"
+    ";// FRAME DATA STRUCTURE\n;// BYTE\t\t\tDESCRIPTION\n"
+    ";//  0\t\t\t\tWidth of the frame in blocks\n;//  1\t\t\t\tHeight of the frame in blocks\n"
+    ";//  2\t\t\t\tXOffset for start of data\n;//  3\t\t\t\tYOffset for start of data\n"
+    ";//  4->\t\t\tCharacter Block Word.\n;//\n"
+    ";// CHARACTER BLOCK WORD\n;// BITS\t\t\tDESCRIPTION\n"
+    ";//  15 - 4\t\t\tBlock number (mask with FFF0h and add to the block table)\n"
+    ";//  3\t\t\t\tspare\n;//  2\t\t\t\tspare\n;//  1\t\t\t\tX-FLIP BLOCK\n;//  0\t\t\t\tY-FLIP BLOCK\n\n"
+    ";// ANIMATION HEADER\n";
+
+inline Cell Uniform(std::uint8_t index) {
+  Cell c{};
+  c.fill(index);
+  return c;
+}
+template <typename F>
+Cell CellOf(F index) {
+  Cell c{};
+  for (int y = 0; y < 8; ++y)
+    for (int x = 0; x < 8; ++x) c[static_cast<std::size_t>(8 * y + x)] = static_cast<std::uint8_t>(index(x, y));
+  return c;
+}
+// Colour 1 with marks that no mirror maps onto themselves.
+inline Cell Asymmetric() {
+  Cell c = Uniform(1);
+  c[8 * 2 + 1] = c[8 * 0 + 5] = 2;
+  c[8 * 6 + 2] = 3;
+  return c;
+}
+// The picture seen through a mirror: out(x, y) = in(x', y').
+inline Cell Mirror(const Cell& in, bool yFlip, bool xFlip) {
+  return CellOf([&](int x, int y) { return in[static_cast<std::size_t>(8 * (yFlip ? 7 - y : y) + (xFlip ? 7 - x : x))]; });
+}
+
+class CTestSheet : public CRasterImage {
+ public:
+  bool Load(const char*) override { return false; }
+};
+
+inline std::unique_ptr<CRasterImage> MakeSheetImage(std::int32_t width, std::int32_t height,
+                                                    const std::vector<PaletteEntry>& palette, std::int32_t bits = 8) {
+  auto sheet = std::make_unique<CTestSheet>();
+  EXPECT_TRUE(sheet->Create(width, height, bits));
+  for (std::size_t i = 0; i < palette.size() && i < sheet->m_pPalette.size(); ++i) sheet->m_pPalette[i] = palette[i];
+  if (bits == 24) sheet->SetChannelMasks(0, 0xFF0000, 0xFF00, 0xFF);
+  return sheet;
+}
+
+struct ExportSwitches {
+  bool forceFirst = false;
+  bool firstTrans = false;
+  std::string paletteFile;  // empty: no palette file
+};
+
+struct FramePlacement {
+  FramePlacement(CRect s = {}, std::int32_t dx = 0, std::int32_t dy = 0) : source(s), x(dx), y(dy) {}
+  CRect source;
+  std::int32_t x, y;
+};
+
+class ExportFixture {
+ public:
+  // A sheet of the given size and depth, all pixels index 0. A true-colour
+  // sheet stores the colours themselves: SetPixel looks the index up in `palette`.
+  CRasterImage& MakeSheet(std::int32_t width, std::int32_t height, const std::vector<PaletteEntry>& palette,
+                          std::int32_t bits = 8) {
+    doc.m_pImage = MakeSheetImage(width, height, palette, bits);
+    m_colours = palette;
+    return *doc.m_pImage;
+  }
+
+  void SetPixel(std::int32_t x, std::int32_t y, std::uint8_t index) {
+    std::uint8_t* row = doc.m_pImage->m_ppRows[static_cast<std::size_t>(y)];
+    switch (doc.m_pImage->m_nBitsPerPixel) {
+      case 8: row[x] = index; break;
+      case 4: {
+        std::uint8_t& byte = row[x / 2];
+        byte = (x % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
+                            : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
+        break;
+      }
+      case 24: {
+        const PaletteEntry c = index < m_colours.size() ? m_colours[index] : PaletteEntry{};
+        row[3 * x] = c.blue, row[3 * x + 1] = c.green, row[3 * x + 2] = c.red;
+        break;
+      }
+      case 1: {
+        const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+        row[x / 8] = static_cast<std::uint8_t>(index ? (row[x / 8] | bit) : (row[x / 8] & ~bit));
+        break;
+      }
+      default: FAIL() << "depth not supported by the fixture";
+    }
+  }
+  void FillCell(std::int32_t cx, std::int32_t cy, const Cell& indices) {
+    for (std::int32_t y = 0; y < 8; ++y)
+      for (std::int32_t x = 0; x < 8; ++x) SetPixel(8 * cx + x, 8 * cy + y, indices[static_cast<std::size_t>(8 * y + x)]);
+  }
+  void FillCell(std::int32_t cx, std::int32_t cy, std::uint8_t index) { FillCell(cx, cy, Uniform(index)); }
+
+  CAnimation& AddAnimation(const std::string& name, const std::vector<FramePlacement>& frames) {
+    auto animation = std::make_unique<CAnimation>();
+    animation->SetName(name);
+    animation->SetFrameCount(static_cast<std::uint32_t>(frames.size()));
+    for (std::size_t f = 0; f < frames.size(); ++f) animation->m_pFrames[f].Set(frames[f].source, frames[f].x, frames[f].y);
+    doc.m_animations.push_back(std::move(animation));
+    return *doc.m_animations.back();
+  }
+
+  void Prepare(const ExportSwitches& switches = {}) {
+    CExportOptionsDlg options;
+    options.m_bForceFirst = switches.forceFirst;
+    options.m_bFirstTrans = switches.firstTrans;
+    options.m_bUsePalette = !switches.paletteFile.empty();
+    options.m_strPaletteName = switches.paletteFile;
+    doc.PrepareExportData(options);
+  }
+  const BlockInfo& Block(std::int32_t i) const { return doc.m_pBlocks.at(static_cast<std::size_t>(i)); }
+
+  // Palette: 0 magenta (the transparent colour, top-left), 1 black, 2 white, 3 red.
+  // Cells of the 24x16 sheet:
+  //   (0,0) all magenta    (1,0) A: black where x <= y, else white    (2,0) A mirrored left-right
+  //   (0,1) A mirrored top-bottom    (1,1) A again    (2,1) a red top row on magenta
+  // Animation "Walk Left" shows the top row of cells, then the bottom row; "Idle" has no frames.
+  void MirrorSheet() {
+    MakeSheet(24, 16, {Rgb(255, 0, 255), Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(255, 0, 0)});
+    const Cell a = CellOf([](int x, int y) { return x <= y ? 1 : 2; });
+    FillCell(1, 0, a);
+    FillCell(2, 0, Mirror(a, false, true));
+    FillCell(0, 1, Mirror(a, true, false));
+    FillCell(1, 1, a);
+    FillCell(2, 1, CellOf([](int, int y) { return y == 0 ? 3 : 0; }));
+    AddAnimation("Walk Left", {{Cells(0, 0, 3, 1), -12, -8}, {Cells(0, 1, 3, 1), 4, -3}});
+    AddAnimation("Idle", {});
+  }
+
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc{prompts, settings};
+
+ private:
+  std::vector<PaletteEntry> m_colours;
+};
+
+// A Windows bitmap of 4, 8 or 24 bits per pixel; pixel(x, y) gives the index
+// (or, for 24 bits, the grey level). Rows are stored bottom-up.
+template <typename F>
+std::vector<std::uint8_t> BmpBytes(std::int32_t width, std::int32_t height, std::int32_t bits,
+                                   const std::vector<PaletteEntry>& palette, F pixel) {
+  const std::uint32_t colours = bits <= 8 ? (1u << bits) : 0u;
+  const std::uint32_t stride = ((static_cast<std::uint32_t>(width * bits) + 31) / 32) * 4;
+  const std::uint32_t offset = 14 + 40 + 4 * colours, imageSize = stride * static_cast<std::uint32_t>(height);
+  Bytes b;
+  b.text("BM").u32le(offset + imageSize).u16le(0).u16le(0).u32le(offset);
+  b.u32le(40).u32le(static_cast<std::uint32_t>(width)).u32le(static_cast<std::uint32_t>(height)).u16le(1);
+  b.u16le(static_cast<std::uint32_t>(bits)).u32le(0).u32le(imageSize).u32le(2835).u32le(2835).u32le(colours).u32le(0);
+  for (std::uint32_t i = 0; i < colours; ++i) {
+    const PaletteEntry c = i < palette.size() ? palette[i] : PaletteEntry{};
+    b.u8(c.blue).u8(c.green).u8(c.red).u8(0);
+  }
+  for (std::int32_t y = height - 1; y >= 0; --y) {
+    std::vector<std::uint8_t> row(stride, 0);
+    for (std::int32_t x = 0; x < width; ++x) {
+      const auto v = static_cast<std::uint8_t>(pixel(x, y));
+      if (bits == 8) row[static_cast<std::size_t>(x)] = v;
+      else if (bits == 4) row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(x % 2 ? v & 15 : v << 4);
+      else for (int k = 0; k < 3; ++k) row[static_cast<std::size_t>(3 * x + k)] = v;
+    }
+    b.raw(row);
+  }
+  return b.data();
+}
+
+}  // namespace pixolan::test
