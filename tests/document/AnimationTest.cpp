@@ -5,11 +5,22 @@
 namespace pixolan {
 namespace {
 
+// Three valid frames; frame n has offset x = -n.
 CAnimation ThreeFramesMarked() {
   CAnimation a;
   a.SetFrameCount(3);
   for (std::int32_t n = 1; n <= 3; ++n) a.Frame(n)->Set(CRect{n, n, n + 8, n + 8}, -n, n);
   return a;
+}
+
+// "v" for a valid frame's offset x as a digit, "-" for an invalid one.
+std::string Frames(const CAnimation& a) {
+  std::string s;
+  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(a.m_nFrameCount); ++n) {
+    const CAnimFrame* f = a.Frame(n);
+    s += f == nullptr ? '?' : f->m_bValid ? static_cast<char>('0' - f->m_nOffsetX) : '-';
+  }
+  return s;
 }
 
 TEST(AnimationTest, FreshRecordSaysOneFrameButHasNoArray) {
@@ -20,73 +31,36 @@ TEST(AnimationTest, FreshRecordSaysOneFrameButHasNoArray) {
   EXPECT_EQ(a.Name(), "");
   a.InsertFrame(0);  // nothing to insert into
   EXPECT_TRUE(a.m_pFrames.empty());
-}
-
-TEST(AnimationTest, NewFramesAreInvalidAndAllZero) {
-  CAnimation a;
-  a.SetFrameCount(2);
-  const CAnimFrame& f = *a.Frame(2);
-  EXPECT_FALSE(f.m_bValid);
-  EXPECT_EQ(f.m_rectSource, CRect{});
-  EXPECT_EQ(f.m_nOffsetX, 0);
-  EXPECT_EQ(f.m_nOffsetY, 0);
-}
-
-TEST(AnimationTest, SetFrameCountKeepsShrinksAndGrows) {
-  CAnimation same = ThreeFramesMarked();
-  same.SetFrameCount(3);
-  for (std::int32_t n = 1; n <= 3; ++n) EXPECT_TRUE(same.Frame(n)->m_bValid);
-
-  CAnimation shrunk = ThreeFramesMarked();
-  shrunk.SetFrameCount(2);
-  EXPECT_EQ(shrunk.m_nFrameCount, 2u);
-  EXPECT_EQ(shrunk.Frame(2)->m_rectSource, (CRect{2, 2, 10, 10}));
-  EXPECT_EQ(shrunk.Frame(3), nullptr);
-
-  CAnimation grown = ThreeFramesMarked();
-  grown.SetFrameCount(5);
-  EXPECT_TRUE(grown.Frame(3)->m_bValid);
-  EXPECT_FALSE(grown.Frame(4)->m_bValid);
-  EXPECT_FALSE(grown.Frame(5)->m_bValid);
-}
-
-TEST(AnimationTest, InsertFrameFirstMiddleLastAndPastEnd) {
-  CAnimation first = ThreeFramesMarked();
-  first.InsertFrame(0);
-  ASSERT_EQ(first.m_nFrameCount, 4u);
-  EXPECT_FALSE(first.Frame(1)->m_bValid);
-  EXPECT_EQ(first.Frame(2)->m_nOffsetX, -1);
-  EXPECT_EQ(first.Frame(4)->m_nOffsetX, -3);
-
-  CAnimation middle = ThreeFramesMarked();
-  middle.InsertFrame(2);
-  EXPECT_EQ(middle.Frame(2)->m_nOffsetX, -2);
-  EXPECT_FALSE(middle.Frame(3)->m_bValid);
-  EXPECT_EQ(middle.Frame(4)->m_nOffsetX, -3);
-
-  CAnimation last = ThreeFramesMarked();
-  last.InsertFrame(3);
-  EXPECT_FALSE(last.Frame(4)->m_bValid);
-  EXPECT_EQ(last.Frame(3)->m_nOffsetX, -3);
-
-  CAnimation past = ThreeFramesMarked();
-  past.InsertFrame(4);
-  EXPECT_EQ(past.m_nFrameCount, 3u);
-}
-
-TEST(AnimationTest, InsertIntoEmptyArrayGivesOneFrame) {
-  CAnimation a;
   a.SetFrameCount(0);
   a.InsertFrame(0);
-  EXPECT_EQ(a.m_nFrameCount, 1u);
-  EXPECT_NE(a.Frame(1), nullptr);
+  EXPECT_EQ(Frames(a), "-");
+  const CAnimFrame& f = *a.Frame(1);  // new frames are invalid and all zero
+  EXPECT_EQ(f.m_rectSource, CRect{});
+  EXPECT_EQ(std::pair(f.m_nOffsetX, f.m_nOffsetY), std::pair(0, 0));
+}
+
+TEST(AnimationTest, SetFrameCountAndInsertFrameKeepTheOtherFrames) {
+  const struct {
+    std::uint32_t count;  // 0: InsertFrame instead
+    std::int32_t insertAfter;
+    const char* frames;
+  } cases[] = {{3, 0, "123"}, {2, 0, "12"}, {5, 0, "123--"},                              // keep, shrink, grow
+               {0, 0, "-123"}, {0, 2, "12-3"}, {0, 3, "123-"}, {0, 4, "123"}};  // first, middle, last, past end
+  for (const auto& c : cases) {
+    CAnimation a = ThreeFramesMarked();
+    if (c.count != 0) a.SetFrameCount(c.count);
+    else a.InsertFrame(c.insertAfter);
+    EXPECT_EQ(Frames(a), c.frames) << c.count << "/" << c.insertAfter;
+  }
+  CAnimation shrunk = ThreeFramesMarked();
+  shrunk.SetFrameCount(2);
+  EXPECT_EQ(shrunk.Frame(2)->m_rectSource, (CRect{2, 2, 10, 10}));
+  EXPECT_EQ(shrunk.Frame(3), nullptr);
 }
 
 TEST(AnimationTest, FrameOutsideRangeIsNull) {
   CAnimation a = ThreeFramesMarked();
-  EXPECT_EQ(a.Frame(0), nullptr);
-  EXPECT_EQ(a.Frame(-1), nullptr);
-  EXPECT_EQ(a.Frame(4), nullptr);
+  for (std::int32_t n : {0, -1, 4}) EXPECT_EQ(a.Frame(n), nullptr) << n;
   a.m_nFrameCount = 10;  // a count that lies about the array is still bounded by it
   EXPECT_EQ(a.Frame(4), nullptr);
 }

@@ -22,14 +22,8 @@ class HintRecorder : public CView {
 
 // A 16x16 sheet of 16 grey levels.
 inline std::vector<std::uint8_t> SmallSheet() {
-  BmpLayout layout;
-  layout.width = 16;
-  layout.height = 16;
-  layout.bits = 8;
-  layout.palette = GreyPalette(16, 16);
-  layout.coloursUsed = 16;
-  layout.pixels.assign(16 * 16, 3);
-  return BuildBmp(layout);
+  return BuildBmp({.width = 16, .height = 16, .bits = 8, .coloursUsed = 16, .palette = GreyPalette(16, 16),
+                   .pixels = std::vector<std::uint8_t>(16 * 16, 3)});
 }
 
 class DocumentTest : public ::testing::Test {

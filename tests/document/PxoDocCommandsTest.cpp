@@ -9,84 +9,74 @@ using Act = DialogAction;
 
 class PxoDocCommandsTest : public DocumentTest {
  protected:
-  CAnimation& CurrentFiveFrames() {
-    CAnimation& a = AddAnimation("Walk", 5);
-    for (std::int32_t n = 1; n <= 5; ++n) a.Frame(n)->Set(CRect{0, 0, 8, 8}, n, 0);
+  CAnimation& CurrentFrames(std::uint32_t count) {
+    CAnimation& a = AddAnimation("Walk", count);
+    for (std::int32_t n = 1; n <= static_cast<std::int32_t>(count); ++n) a.Frame(n)->Set(CRect{0, 0, 8, 8}, n, 0);
     m_doc.m_pCurrentAnim = &a;
     return a;
+  }
+  void ExpectHints(std::vector<long> hints, bool modified) {
+    EXPECT_EQ(m_view.m_hints, hints);
+    EXPECT_EQ(m_doc.IsModified(), modified);
   }
 };
 
 TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
+  m_doc.OnImportImage();  // nothing queued: the dialog is cancelled
+  ExpectHints({}, false);
   const std::string sheet = WriteSheet();
   m_prompts.QueueFile(sheet);
   m_doc.OnImportImage();
-  ASSERT_EQ(m_prompts.m_fileRequests.size(), 1u);
-  const FileDialogRequest& request = m_prompts.m_fileRequests[0];
-  EXPECT_TRUE(request.bOpen);
+  ASSERT_EQ(m_prompts.m_fileRequests.size(), 2u);
+  const FileDialogRequest& request = m_prompts.m_fileRequests[1];
+  EXPECT_TRUE(request.bOpen && request.bHideReadOnly && request.bOverwritePrompt);
   EXPECT_EQ(request.strDefaultExt, ".lbm");
   EXPECT_EQ(request.strInitialName, "");
-  EXPECT_TRUE(request.bHideReadOnly);
-  EXPECT_TRUE(request.bOverwritePrompt);
   EXPECT_EQ(request.strFilter,
             "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
             "All Files (*.*)|*.*||");
   EXPECT_NE(m_doc.m_pImage, nullptr);
   EXPECT_EQ(m_doc.m_strImagePath, sheet);
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_IMAGE_CHANGED});
-  EXPECT_TRUE(m_doc.IsModified());
+  ExpectHints({HINT_IMAGE_CHANGED}, true);
 }
 
-TEST_F(PxoDocCommandsTest, CancelledImportChangesNothing) {
-  ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
-  m_doc.OnImportImage();  // nothing queued: the dialog is cancelled
-  EXPECT_NE(m_doc.m_pImage, nullptr);
-  EXPECT_TRUE(m_view.m_hints.empty());
-  EXPECT_FALSE(m_doc.IsModified());
-}
-
-TEST_F(PxoDocCommandsTest, FailedImportDropsTheSheetButKeepsThePath) {
-  ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
-  m_doc.m_strImagePath = "earlier.bmp";
-  m_doc.SetSelection(CRect{0, 0, 8, 8});
-  m_prompts.QueueFile((m_dir / "missing.bmp").string());
-  m_doc.OnImportImage();
-  EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"FATAL: Unable to load image file"});
-  EXPECT_EQ(m_doc.m_pImage, nullptr);
-  EXPECT_FALSE(m_doc.m_bSelectionValid);
-  EXPECT_EQ(m_doc.m_strImagePath, "earlier.bmp");
-  EXPECT_TRUE(m_view.m_hints.empty());
-  EXPECT_FALSE(m_doc.IsModified());  // the file would still say the same
-}
-
-TEST_F(PxoDocCommandsTest, PathTooLongForTheFileIsRefusedKeepingTheSheet) {
+TEST_F(PxoDocCommandsTest, FailedImports) {
+  // A path too long for the file is refused, keeping the sheet.
   ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
   m_prompts.QueueFile("/" + std::string(kMaxDocumentString, 'p') + ".bmp");
   m_doc.OnImportImage();
   EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"FATAL: Unable to load image file"});
   EXPECT_NE(m_doc.m_pImage, nullptr);
-  EXPECT_TRUE(m_view.m_hints.empty());
+  // An unreadable sheet drops the sheet but keeps the path.
+  m_doc.m_strImagePath = "earlier.bmp";
+  m_doc.SetSelection(CRect{0, 0, 8, 8});
+  m_prompts.QueueFile((m_dir / "missing.bmp").string());
+  m_doc.OnImportImage();
+  EXPECT_EQ(m_prompts.m_messages.size(), 2u);
+  EXPECT_EQ(m_prompts.m_messages[1], "FATAL: Unable to load image file");
+  EXPECT_EQ(m_doc.m_pImage, nullptr);
+  EXPECT_FALSE(m_doc.m_bSelectionValid);
+  EXPECT_EQ(m_doc.m_strImagePath, "earlier.bmp");
+  ExpectHints({}, false);  // the file would still say the same
 }
 
-TEST_F(PxoDocCommandsTest, AddAnimationAcceptedUnchanged) {
-  AddAnimation("First", 2);
+TEST_F(PxoDocCommandsTest, AddAnimationShowsDefaultsAndValidatesTheFrameCount) {
+  m_prompts.QueueDialog({Act::Set(1003, "4"), Act::Cancel()});
+  m_doc.OnAddAnimation();
+  EXPECT_TRUE(m_doc.m_animations.empty());
+  ExpectHints({}, false);
   m_prompts.QueueDialog({Act::Ok()});
   m_doc.OnAddAnimation();
-  ASSERT_EQ(m_prompts.m_shownDialogs.size(), 1u);
-  const ShownDialog& shown = m_prompts.m_shownDialogs[0];
+  const ShownDialog& shown = m_prompts.m_shownDialogs[1];
   EXPECT_EQ(shown.nTemplateId, 133);
   EXPECT_EQ(shown.strTitle, "Add New Animation");
   EXPECT_EQ(shown.initialControls, (DialogControls{{1002, "Unnamed"}, {1003, "1"}}));
-  ASSERT_EQ(m_doc.m_animations.size(), 2u);
-  const CAnimation& added = *m_doc.m_animations[1];
-  EXPECT_EQ(added.Name(), "Unnamed");
-  ASSERT_EQ(added.m_nFrameCount, 1u);
-  EXPECT_FALSE(added.Frame(1)->m_bValid);
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_ANIM_ADDED});
-  EXPECT_TRUE(m_doc.IsModified());
-}
+  ASSERT_EQ(m_doc.m_animations.size(), 1u);
+  EXPECT_EQ(m_doc.m_animations[0]->Name(), "Unnamed");
+  ASSERT_EQ(m_doc.m_animations[0]->m_nFrameCount, 1u);
+  EXPECT_FALSE(m_doc.m_animations[0]->Frame(1)->m_bValid);
+  ExpectHints({HINT_ANIM_ADDED}, true);
 
-TEST_F(PxoDocCommandsTest, AddAnimationValidatesTheFrameCount) {
   m_prompts.QueueDialog({Act::Set(1002, " two words "), Act::Set(1003, "abc"), Act::Ok(), Act::Set(1003, "-1"),
                          Act::Ok(), Act::Set(1003, "0"), Act::Ok(), Act::Set(1003, "129"), Act::Ok(),
                          Act::Set(1003, "128"), Act::Ok()});
@@ -94,70 +84,44 @@ TEST_F(PxoDocCommandsTest, AddAnimationValidatesTheFrameCount) {
   const std::string between = "Please enter an integer between 1 and 128.";
   EXPECT_EQ(m_prompts.m_messages, (std::vector<std::string>{"Please enter a positive integer.",
                                                             "Please enter a positive integer.", between, between}));
-  ASSERT_EQ(m_doc.m_animations.size(), 1u);
-  EXPECT_EQ(m_doc.m_animations[0]->Name(), " two words ");
-  EXPECT_EQ(m_doc.m_animations[0]->m_nFrameCount, 128u);
-}
-
-TEST_F(PxoDocCommandsTest, CancelledAddAddsNothing) {
-  m_prompts.QueueDialog({Act::Set(1003, "4"), Act::Cancel()});
-  m_doc.OnAddAnimation();
-  EXPECT_TRUE(m_doc.m_animations.empty());
-  EXPECT_TRUE(m_view.m_hints.empty());
-  EXPECT_FALSE(m_doc.IsModified());
+  ASSERT_EQ(m_doc.m_animations.size(), 2u);
+  EXPECT_EQ(m_doc.m_animations[1]->Name(), " two words ");
+  EXPECT_EQ(m_doc.m_animations[1]->m_nFrameCount, 128u);
 }
 
 TEST_F(PxoDocCommandsTest, PropertiesShrinkAndGrowTheCurrentAnimation) {
-  CAnimation& walk = CurrentFiveFrames();
+  AddAnimation("Run", 2);
+  m_doc.OnAnimProperties();  // no current animation: no dialog
+  m_doc.OnInsertFrame();
+  EXPECT_TRUE(m_prompts.m_shownDialogs.empty());
+  CAnimation& walk = CurrentFrames(5);
+  m_prompts.QueueDialog({Act::Ok()});  // accepted unchanged: views refreshed, document not marked
+  m_doc.OnAnimProperties();
+  ExpectHints({HINT_ANIM_CHANGED}, false);
   m_doc.m_nCurrentFrame = 5;
   m_prompts.QueueDialog({Act::Set(1002, ""), Act::Set(1003, "3"), Act::Ok()});
   m_doc.OnAnimProperties();
-  EXPECT_EQ(m_prompts.m_shownDialogs[0].strTitle, "Add New Animation");
-  EXPECT_EQ(m_prompts.m_shownDialogs[0].initialControls, (DialogControls{{1002, "Walk"}, {1003, "5"}}));
+  EXPECT_EQ(m_prompts.m_shownDialogs[1].strTitle, "Add New Animation");
+  EXPECT_EQ(m_prompts.m_shownDialogs[1].initialControls, (DialogControls{{1002, "Walk"}, {1003, "5"}}));
   EXPECT_EQ(walk.Name(), "");
   ASSERT_EQ(walk.m_nFrameCount, 3u);
   EXPECT_EQ(walk.Frame(3)->m_nOffsetX, 3);
   EXPECT_EQ(m_doc.m_nCurrentFrame, 5);  // the details view resets it on the hint
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_ANIM_CHANGED});
-  EXPECT_TRUE(m_doc.IsModified());
-
+  ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, true);
   m_prompts.QueueDialog({Act::Set(1003, "7"), Act::Ok()});
   m_doc.OnAnimProperties();
   ASSERT_EQ(walk.m_nFrameCount, 7u);
   EXPECT_TRUE(walk.Frame(3)->m_bValid);
   EXPECT_FALSE(walk.Frame(7)->m_bValid);
-}
-
-TEST_F(PxoDocCommandsTest, PropertiesAcceptedUnchangedDoesNotMarkTheDocument) {
-  CurrentFiveFrames();
-  m_prompts.QueueDialog({Act::Ok()});
-  m_doc.OnAnimProperties();
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_ANIM_CHANGED});
-  EXPECT_FALSE(m_doc.IsModified());
-}
-
-TEST_F(PxoDocCommandsTest, UnnamedRecordShowsAnEmptyName) {
-  auto record = std::make_unique<CAnimation>();
-  record->SetFrameCount(2);
-  m_doc.m_pCurrentAnim = record.get();
-  m_doc.m_animations.push_back(std::move(record));
+  // A record without a name shows an empty one.
+  walk.m_pszName.reset();
   m_prompts.QueueDialog({Act::Cancel()});
   m_doc.OnAnimProperties();
-  EXPECT_EQ(m_prompts.m_shownDialogs[0].initialControls.at(1002), "");
-  EXPECT_TRUE(m_view.m_hints.empty());
-}
-
-TEST_F(PxoDocCommandsTest, PropertiesAndInsertWithoutCurrentAnimationShowNoDialog) {
-  AddAnimation("Run", 2);
-  m_doc.OnAnimProperties();
-  m_doc.OnInsertFrame();
-  EXPECT_TRUE(m_prompts.m_shownDialogs.empty());
-  EXPECT_TRUE(m_view.m_hints.empty());
+  EXPECT_EQ(m_prompts.m_shownDialogs.back().initialControls.at(1002), "");
 }
 
 TEST_F(PxoDocCommandsTest, InsertFrameAfterTheCurrentFrame) {
-  CAnimation& walk = CurrentFiveFrames();
-  walk.SetFrameCount(4);
+  CAnimation& walk = CurrentFrames(4);
   m_doc.m_nCurrentFrame = 2;
   m_prompts.QueueDialog({Act::Ok()});
   m_doc.OnInsertFrame();
@@ -171,13 +135,11 @@ TEST_F(PxoDocCommandsTest, InsertFrameAfterTheCurrentFrame) {
   EXPECT_EQ(walk.Frame(4)->m_nOffsetX, 3);
   EXPECT_EQ(walk.Frame(5)->m_nOffsetX, 4);
   EXPECT_EQ(m_doc.m_nCurrentFrame, 2);
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_ANIM_CHANGED});
-  EXPECT_TRUE(m_doc.IsModified());
+  ExpectHints({HINT_ANIM_CHANGED}, true);
 }
 
-TEST_F(PxoDocCommandsTest, InsertFrameFirstLastAndPastTheEnd) {
-  CAnimation& walk = CurrentFiveFrames();
-  walk.SetFrameCount(4);
+TEST_F(PxoDocCommandsTest, InsertFrameFirstLastPastTheEndAndInvalid) {
+  CAnimation& walk = CurrentFrames(4);
   m_prompts.QueueDialog({Act::Set(1017, "0"), Act::Ok()});
   m_doc.OnInsertFrame();
   EXPECT_FALSE(walk.Frame(1)->m_bValid);
@@ -185,25 +147,19 @@ TEST_F(PxoDocCommandsTest, InsertFrameFirstLastAndPastTheEnd) {
   m_doc.OnInsertFrame();
   ASSERT_EQ(walk.m_nFrameCount, 6u);
   EXPECT_FALSE(walk.Frame(6)->m_bValid);
-
   m_doc.SetModifiedFlag(false);
   m_prompts.QueueDialog({Act::Set(1017, "7"), Act::Ok()});
   m_doc.OnInsertFrame();
   EXPECT_EQ(walk.m_nFrameCount, 6u);  // nothing inserted, views still refreshed
-  EXPECT_EQ(m_view.m_hints, (std::vector<long>{4, 4, 4}));
-  EXPECT_FALSE(m_doc.IsModified());
-}
-
-TEST_F(PxoDocCommandsTest, InsertFrameValidatesItsNumber) {
-  CAnimation& walk = CurrentFiveFrames();
+  ExpectHints({4, 4, 4}, false);
   m_prompts.QueueDialog({Act::Set(1017, "x1"), Act::Ok(), Act::Set(1017, "-1"), Act::Ok(), Act::Set(1017, "65537"),
                          Act::Ok(), Act::Set(1017, "99999999999"), Act::Ok(), Act::Cancel()});
   m_doc.OnInsertFrame();
   const std::string between = "Please enter an integer between 0 and 65536.";
   EXPECT_EQ(m_prompts.m_messages,
             (std::vector<std::string>{"Please enter an integer.", between, between, "Please enter an integer."}));
-  EXPECT_EQ(walk.m_nFrameCount, 5u);
-  EXPECT_TRUE(m_view.m_hints.empty());
+  EXPECT_EQ(walk.m_nFrameCount, 6u);
+  ExpectHints({4, 4, 4}, false);
 }
 
 TEST_F(PxoDocCommandsTest, DialogDataValidationNamesTheField) {
@@ -213,7 +169,6 @@ TEST_F(PxoDocCommandsTest, DialogDataValidationNamesTheField) {
   EXPECT_FALSE(result.bOk);
   EXPECT_EQ(result.nFailedControl, 1003);
   EXPECT_EQ(add.m_strName, "Jump");
-
   CInsertFrameDlg insert;
   controls = {{1017, "65536"}};
   EXPECT_TRUE(insert.UpdateData(true, controls).bOk);

@@ -8,8 +8,6 @@
 namespace pixolan::test {
 namespace {
 
-const std::string kUnknownError = "An unknown error occurred while accessing %1.";
-
 class PxoDocFileTest : public DocumentTest {
  protected:
   std::string Doc(const std::string& name = "doc.pxo") { return (m_dir / name).string(); }
@@ -25,9 +23,11 @@ class PxoDocFileTest : public DocumentTest {
     return m_doc.OnOpenDocument(Doc());
   }
 
-  void ExpectEmptyAfterFailedOpen() {
-    ASSERT_EQ(m_prompts.m_messages.size(), 1u);
-    EXPECT_EQ(m_prompts.m_messages[0], FormatMessage(kUnknownError, Doc()));
+  // A refused file leaves an empty document and one message naming the file.
+  void ExpectRefused(const std::vector<std::uint8_t>& bytes) {
+    m_prompts.m_messages.clear();
+    EXPECT_FALSE(Open(bytes));
+    EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"An unknown error occurred while accessing " + Doc() + "."});
     EXPECT_EQ(m_doc.m_pImage, nullptr);
     EXPECT_TRUE(m_doc.m_animations.empty());
     EXPECT_EQ(m_doc.m_pCurrentAnim, nullptr);
@@ -45,22 +45,14 @@ class PxoDocFileTest : public DocumentTest {
   }
 };
 
-TEST_F(PxoDocFileTest, EmptyDocumentIsFiftyFourBytes) {
+TEST_F(PxoDocFileTest, WritesTheFixedFiftyFourAndHundredAndThreeBytes) {
   m_doc.SetModifiedFlag();
   EXPECT_EQ(SaveBytes(), EmptyDocumentBytes());
   EXPECT_FALSE(m_doc.IsModified());
   EXPECT_EQ(m_doc.GetPathName(), Doc("saved.pxo"));
-}
-
-TEST_F(PxoDocFileTest, RunDocumentIsTheHundredAndThreeBytes) {
   MakeRunDocument();
-  const auto bytes = SaveBytes();
-  EXPECT_EQ(bytes.size(), 103u);
-  EXPECT_EQ(bytes, RunDocumentBytes());
-}
-
-TEST_F(PxoDocFileTest, LiftedFrameKeepsOnlyItsFlagInTheFile) {
-  MakeRunDocument();
+  EXPECT_EQ(SaveBytes(), RunDocumentBytes());
+  // A lifted frame keeps only its flag in the file.
   m_doc.LiftCurrentFrame();
   auto expected = RunDocumentBytes();
   expected.erase(expected.begin() + 71, expected.begin() + 95);  // offsets and rectangle of frame 1
@@ -80,10 +72,10 @@ TEST_F(PxoDocFileTest, ReadsTheRunDocumentWithItsSheetBesideIt) {
   const CAnimation& run = *m_doc.m_animations[0];
   EXPECT_EQ(run.Name(), "Run");
   ASSERT_EQ(run.m_nFrameCount, 2u);
-  EXPECT_TRUE(run.Frame(1)->m_bValid);
-  EXPECT_EQ(run.Frame(1)->m_rectSource, (CRect{0, 0, 16, 16}));
-  EXPECT_EQ(run.Frame(1)->m_nOffsetX, -8);
-  EXPECT_EQ(run.Frame(1)->m_nOffsetY, -8);
+  const CAnimFrame& first = *run.Frame(1);
+  EXPECT_TRUE(first.m_bValid);
+  EXPECT_EQ(first.m_rectSource, (CRect{0, 0, 16, 16}));
+  EXPECT_EQ(std::pair(first.m_nOffsetX, first.m_nOffsetY), std::pair(-8, -8));
   EXPECT_FALSE(run.Frame(2)->m_bValid);
   EXPECT_EQ(m_doc.m_pCurrentAnim, &run);
   EXPECT_EQ(m_doc.GetCurrentFrame(), 1);
@@ -97,65 +89,37 @@ TEST_F(PxoDocFileTest, SheetFoundAtStoredPathOrBesideTheDocument) {
   const std::string sheet = WriteSheet("sprites.bmp");
   ASSERT_TRUE(Open(RunDocumentBytes(sheet)));
   EXPECT_EQ(m_doc.m_strImagePath, sheet);
-
   for (const std::string stored : {"/no/such/folder/sprites.bmp", "C:\\Art\\Game\\sprites.bmp"}) {
     ASSERT_TRUE(Open(RunDocumentBytes(stored))) << stored;
     EXPECT_NE(m_doc.m_pImage, nullptr);
     EXPECT_EQ(m_doc.m_strImagePath, stored);
   }
+  ExpectRefused(RunDocumentBytes("/no/such/folder/gone.bmp"));  // found nowhere
 }
 
-TEST_F(PxoDocFileTest, MissingSheetFailsTheOpen) {
-  ASSERT_FALSE(Open(RunDocumentBytes("/no/such/folder/gone.bmp")));
-  ExpectEmptyAfterFailedOpen();
-}
-
-TEST_F(PxoDocFileTest, EmptyDocumentFileCannotBeOpenedAgain) {
-  ASSERT_FALSE(Open(EmptyDocumentBytes()));
-  ExpectEmptyAfterFailedOpen();
-}
-
-TEST_F(PxoDocFileTest, ZeroLengthFileOpensAsNewDocument) {
-  ASSERT_TRUE(Open({}));
+TEST_F(PxoDocFileTest, LenientFields) {
+  ASSERT_TRUE(Open({}));  // a zero-length file opens as a new document
   EXPECT_TRUE(m_doc.m_animations.empty());
-  EXPECT_EQ(m_doc.m_pImage, nullptr);
   EXPECT_TRUE(m_prompts.m_messages.empty());
-}
-
-TEST_F(PxoDocFileTest, VersionIsNotExaminedButMagicIs) {
   WriteSheet();
   auto bytes = RunDocumentBytes();
-  bytes[4] = '9';
+  bytes[4] = '9';  // the version is not examined
   bytes[7] = 'x';
-  EXPECT_TRUE(Open(bytes));
-  bytes[0] = 'Q';
-  EXPECT_FALSE(Open(bytes));
-  ExpectEmptyAfterFailedOpen();
-}
-
-TEST_F(PxoDocFileTest, OutOfRangeCurrentIndexMeansNoCurrentAnimation) {
-  WriteSheet();
+  bytes[67] = 2;   // any non-zero frame flag is valid
+  ASSERT_TRUE(Open(bytes));
+  EXPECT_TRUE(m_doc.m_animations[0]->Frame(1)->m_bValid);
+  // An out-of-range current index means no current animation.
   for (std::uint32_t index : {1u, 0xFFFFFFFFu, 0x80000000u}) {
-    auto bytes = RunDocumentBytes();
     PutU32(bytes, kRunCurrentIndexAt, index);
     ASSERT_TRUE(Open(bytes));
     EXPECT_EQ(m_doc.m_pCurrentAnim, nullptr);
     EXPECT_EQ(m_doc.m_animations.size(), 1u);
   }
-}
-
-TEST_F(PxoDocFileTest, AnyNonZeroFrameFlagIsValidAndZeroFramesAreAllowed) {
-  WriteSheet();
-  auto bytes = RunDocumentBytes();
-  bytes[67] = 2;
-  ASSERT_TRUE(Open(bytes));
-  EXPECT_TRUE(m_doc.m_animations[0]->Frame(1)->m_bValid);
-
   Bytes noFrames;
   noFrames.text("PXOV1.01").u32le(6).text("a.bmp").u8(0).u32le(160).u32le(144).u32le(4).fill(17, 0).u32le(1);
   noFrames.u32le(2);
-  noFrames.u32le(2).text("A").u8(0).u32le(0);         // "A" without frames
-  noFrames.u32le(1).u8(0).u32le(1).u32le(0);          // "" with one invalid frame
+  noFrames.u32le(2).text("A").u8(0).u32le(0);  // "A" without frames
+  noFrames.u32le(1).u8(0).u32le(1).u32le(0);   // "" with one invalid frame
   noFrames.u32le(1);
   ASSERT_TRUE(Open(noFrames.data()));
   ASSERT_EQ(m_doc.m_animations.size(), 2u);
@@ -163,9 +127,12 @@ TEST_F(PxoDocFileTest, AnyNonZeroFrameFlagIsValidAndZeroFramesAreAllowed) {
   EXPECT_EQ(m_doc.m_animations[1]->Name(), "");
   EXPECT_EQ(m_doc.m_animations[1]->m_nFrameCount, 1u);
   EXPECT_EQ(m_doc.m_pCurrentAnim, m_doc.m_animations[1].get());
+  // The largest string the format allows is read.
+  const auto run = RunDocumentBytes();
+  EXPECT_TRUE(Open(Bytes().text("PXOV1.01").u32le(2048).text("a.bmp").fill(2048 - 5, 0).raw({run.begin() + 18, run.end()}).data()));
 }
 
-TEST_F(PxoDocFileTest, MalformedStringsAndCountsAreRefused) {
+TEST_F(PxoDocFileTest, MalformedFilesAreRefused) {
   WriteSheet();
   const auto run = RunDocumentBytes();
   auto withU32 = [&](std::size_t at, std::uint32_t v) {
@@ -175,48 +142,35 @@ TEST_F(PxoDocFileTest, MalformedStringsAndCountsAreRefused) {
   };
   auto noNul = run;
   noNul[17] = 'x';  // the path's NUL
-  auto longName = Bytes().text("PXOV1.01").u32le(2049).text("a.bmp").fill(2049 - 5, 0).data();
+  auto badMagic = run;
+  badMagic[0] = 'Q';
   const std::vector<std::vector<std::uint8_t>> cases = {
-      withU32(8, 0),             // path count 0: no NUL inside it
-      withU32(8, 2049),          // above the 2048-byte string limit
-      withU32(8, 0xFFFFFFFF),    //
-      withU32(55, 0xFFFFFFF0),   // name count past the end
+      EmptyDocumentBytes(),  // no sheet: cannot be opened again
+      badMagic,
+      withU32(8, 0),                          // path count 0: no NUL inside it
+      withU32(8, 2049),                       // above the 2048-byte string limit
+      withU32(8, 0xFFFFFFFF),
+      withU32(55, 0xFFFFFFF0),                // name count past the end
       withU32(kRunFrameCountAt, 0x40000000),  // frame count the file cannot hold
       withU32(kRunFrameCountAt, 3),           // one frame too many
-      withU32(51, 0x7FFFFFFF),   // animation count past the end
+      withU32(51, 0x7FFFFFFF),                // animation count past the end
       noNul,
-      longName,
+      Bytes().text("PXOV1.01").u32le(2049).text("a.bmp").fill(2049 - 5, 0).data(),
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
-    m_prompts.m_messages.clear();
-    EXPECT_FALSE(Open(cases[i])) << "case " << i;
-    ExpectEmptyAfterFailedOpen();
+    SCOPED_TRACE(i);
+    ExpectRefused(cases[i]);
   }
-  // The largest string the format allows is read.
-  auto maxPath = Bytes().text("PXOV1.01").u32le(2048).text("a.bmp").fill(2048 - 5, 0).raw(
-      std::vector<std::uint8_t>(run.begin() + 18, run.end())).data();
-  EXPECT_TRUE(Open(maxPath));
 }
 
-TEST_F(PxoDocFileTest, EveryTruncationFailsCleanly) {
+TEST_F(PxoDocFileTest, EveryTruncationOfAnOpenDocumentLeavesItEmpty) {
   WriteSheet();
   const auto run = RunDocumentBytes();
   for (std::size_t length = 1; length < run.size(); ++length) {
-    m_prompts.m_messages.clear();
-    auto prefix = run;
-    prefix.resize(length);
-    EXPECT_FALSE(Open(prefix)) << length;
-    ExpectEmptyAfterFailedOpen();
+    SCOPED_TRACE(length);
+    ASSERT_TRUE(Open(run));
+    ExpectRefused({run.begin(), run.begin() + static_cast<std::ptrdiff_t>(length)});
   }
-}
-
-TEST_F(PxoDocFileTest, FailedOpenOfAUsedDocumentLeavesItEmpty) {
-  WriteSheet();
-  ASSERT_TRUE(Open(RunDocumentBytes()));
-  auto truncated = RunDocumentBytes();
-  truncated.pop_back();
-  ASSERT_FALSE(Open(truncated));
-  ExpectEmptyAfterFailedOpen();
 }
 
 }  // namespace

@@ -5,26 +5,14 @@ namespace {
 
 using PxoDocModelTest = DocumentTest;
 
-TEST_F(PxoDocModelTest, FreshDocumentDefaults) {
-  EXPECT_EQ(m_doc.m_nCanvasWidth, 160);
-  EXPECT_EQ(m_doc.m_nCanvasHeight, 144);
-  EXPECT_EQ(m_doc.m_nZoom, 4);
-  EXPECT_EQ(m_doc.m_pImage, nullptr);
-  EXPECT_EQ(m_doc.m_nCurrentFrame, 1);
-  EXPECT_EQ(m_doc.GetCurrentFrame(), -1);  // no current animation
-  EXPECT_FALSE(m_doc.IsModified());
-}
-
 TEST_F(PxoDocModelTest, SelectionAcceptsZeroWidthAndKeepsRectangleWhenWithdrawn) {
   CRect out;
   m_doc.SetSelection(CRect{8, 8, 8, 0});
   EXPECT_TRUE(m_doc.GetSelection(out));
   EXPECT_EQ(out, (CRect{8, 8, 8, 0}));  // top and bottom are not tested
-
   m_doc.SetSelection(CRect{8, 0, 7, 16});
   EXPECT_FALSE(m_doc.GetSelection(out));
   EXPECT_EQ(out, (CRect{8, 8, 8, 0}));
-
   m_doc.SetSelection(CRect{INT32_MIN, 0, INT32_MAX, 8});  // no overflow in the width test
   EXPECT_TRUE(m_doc.GetSelection(out));
   EXPECT_TRUE(m_view.m_hints.empty());
@@ -32,6 +20,7 @@ TEST_F(PxoDocModelTest, SelectionAcceptsZeroWidthAndKeepsRectangleWhenWithdrawn)
 }
 
 TEST_F(PxoDocModelTest, CurrentAnimationAndFrameSendHintThree) {
+  EXPECT_EQ(m_doc.GetCurrentFrame(), -1);  // no current animation
   CAnimation& run = AddAnimation("Run", 2);
   m_doc.SetCurrentAnimation(&run);
   m_doc.SetCurrentFrame(2);
@@ -45,35 +34,29 @@ TEST_F(PxoDocModelTest, CurrentAnimationAndFrameSendHintThree) {
 TEST_F(PxoDocModelTest, PlacingAndLiftingAFrameMarkTheDocument) {
   m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, 1, 2);  // no current animation: nothing
   EXPECT_FALSE(m_doc.IsModified());
-
   CAnimation& run = AddAnimation("Run", 2);
   m_doc.m_pCurrentAnim = &run;
+  for (std::int32_t n : {0, -1, 3, INT32_MAX, INT32_MIN}) {  // out of range: touches nothing
+    m_doc.m_nCurrentFrame = n;
+    EXPECT_EQ(m_doc.CurrentFrameRecord(), nullptr);
+    m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, 0, 0);
+    m_doc.LiftCurrentFrame();
+  }
+  EXPECT_FALSE(m_doc.IsModified());
   m_doc.m_nCurrentFrame = 2;
   m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, -4, 5);
   const CAnimFrame& frame = *run.Frame(2);
   EXPECT_TRUE(frame.m_bValid);
   EXPECT_EQ(frame.m_rectSource, (CRect{0, 0, 8, 8}));
-  EXPECT_EQ(frame.m_nOffsetX, -4);
-  EXPECT_EQ(frame.m_nOffsetY, 5);
+  EXPECT_EQ(std::pair(frame.m_nOffsetX, frame.m_nOffsetY), std::pair(-4, 5));
   EXPECT_TRUE(m_doc.IsModified());
-
   m_doc.SetModifiedFlag(false);
   m_doc.LiftCurrentFrame();
   EXPECT_FALSE(frame.m_bValid);
   EXPECT_EQ(frame.m_nOffsetX, -4);  // kept in memory
   EXPECT_TRUE(m_doc.IsModified());
   EXPECT_TRUE(m_view.m_hints.empty());
-}
-
-TEST_F(PxoDocModelTest, OutOfRangeCurrentFrameTouchesNothing) {
-  CAnimation& run = AddAnimation("Run", 2);
-  m_doc.m_pCurrentAnim = &run;
-  for (std::int32_t n : {0, -1, 3, INT32_MAX, INT32_MIN}) {
-    m_doc.m_nCurrentFrame = n;
-    EXPECT_EQ(m_doc.CurrentFrameRecord(), nullptr);
-    m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, 0, 0);
-    m_doc.LiftCurrentFrame();
-  }
+  m_doc.SetModifiedFlag(false);
   run.SetFrameCount(0);
   m_doc.m_nCurrentFrame = 1;
   m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, 0, 0);
@@ -87,10 +70,6 @@ TEST_F(PxoDocModelTest, LoadImageReplacesSheetAndClearsSelection) {
   EXPECT_FALSE(m_doc.m_bSelectionValid);
   EXPECT_TRUE(m_doc.m_strImagePath.empty());  // the callers set the path
   EXPECT_TRUE(m_view.m_hints.empty());
-}
-
-TEST_F(PxoDocModelTest, FailedLoadImageLeavesNoSheet) {
-  ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
   m_doc.m_strImagePath = "earlier.bmp";
   WriteFile(m_dir / "bad.bmp", std::string_view("BM not a bitmap"));
   EXPECT_EQ(m_doc.LoadImage((m_dir / "bad.bmp").string()), nullptr);
@@ -104,23 +83,16 @@ TEST_F(PxoDocModelTest, DeleteContentsEmptiesAndForgetsTheCurrentAnimation) {
   m_doc.m_strImagePath = "a.bmp";
   m_doc.SetSelection(CRect{0, 0, 8, 8});
   m_doc.m_pCurrentAnim = &AddAnimation("Run", 1);
-  m_doc.m_nCurrentFrame = 1;
   m_doc.m_nZoom = 2;
-  m_doc.DeleteContents();
+  m_doc.SetModifiedFlag();
+  EXPECT_TRUE(m_doc.OnNewDocument());
+  EXPECT_FALSE(m_doc.IsModified());
   EXPECT_EQ(m_doc.m_pImage, nullptr);
   EXPECT_TRUE(m_doc.m_animations.empty());
   EXPECT_EQ(m_doc.m_pCurrentAnim, nullptr);  // never left pointing at a freed record
   EXPECT_TRUE(m_doc.m_strImagePath.empty());
   EXPECT_FALSE(m_doc.m_bSelectionValid);
   EXPECT_EQ(m_doc.m_nZoom, 2);  // canvas fields stay
-}
-
-TEST_F(PxoDocModelTest, NewDocumentIsEmptyAndUnmodified) {
-  AddAnimation("Run", 1);
-  m_doc.SetModifiedFlag();
-  EXPECT_TRUE(m_doc.OnNewDocument());
-  EXPECT_TRUE(m_doc.m_animations.empty());
-  EXPECT_FALSE(m_doc.IsModified());
 }
 
 }  // namespace

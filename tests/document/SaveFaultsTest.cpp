@@ -1,13 +1,15 @@
 // Saving an opened document where the save must fail: the message names the
-// file and its cause, the earlier file stays byte for byte, and the document in
-// memory (sheet, animations, path, title, modified flag) is as it was, so the
-// user can save it elsewhere.
+// file and its cause, the earlier file stays byte for byte, no temporary file
+// is left, and the document in memory (sheet, animations, path, title, modified
+// flag) is as it was, so the user can save it elsewhere.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
+#include <set>
 
 #include "DocumentFixture.h"
 
@@ -42,12 +44,16 @@ class SaveFaults : public DocumentTest {
     return {ar.StoredBytes(), m_doc.GetPathName(), m_doc.GetTitle(), m_doc.IsModified(), m_doc.m_pImage.get()};
   }
 
+  std::set<fs::path> Listing() const { return {fs::directory_iterator(m_dir.path()), fs::directory_iterator()}; }
+
   void ExpectRefused(const fs::path& target, const std::string& message) {
     const State before = Now();
+    const auto listing = Listing();
     EXPECT_FALSE(m_doc.OnSaveDocument(target.string()));
     EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{message});
     EXPECT_EQ(Now(), before);
     EXPECT_EQ(ReadFile(m_docPath), m_earlier);
+    EXPECT_EQ(Listing(), listing);
     // What is in memory can still be saved where there is room.
     EXPECT_TRUE(m_doc.OnSaveDocument((m_dir / "rescued.pxo").string()));
     EXPECT_EQ(ReadFile(m_dir / "rescued.pxo"), before.saved);
@@ -62,6 +68,7 @@ TEST_F(SaveFaults, FullDevice) {
   ExpectRefused("/dev/full", "Disk full while accessing /dev/full.");
 }
 
+// A file-size limit makes the write of the temporary file fail as a full disk would.
 TEST_F(SaveFaults, RunningOutOfSpaceOverTheEarlierFile) {
   rlimit old{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -70,27 +77,26 @@ TEST_F(SaveFaults, RunningOutOfSpaceOverTheEarlierFile) {
   small.rlim_cur = m_earlier.size();  // the new save is longer: its last frame is now valid
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
   const State before = Now();
+  const auto listing = Listing();
   const bool saved = m_doc.OnSaveDocument(m_docPath.string());
   ::setrlimit(RLIMIT_FSIZE, &old);
   std::signal(SIGXFSZ, oldHandler);
   EXPECT_FALSE(saved);
   EXPECT_EQ(m_prompts.m_messages,
             std::vector<std::string>{"An unknown error occurred while accessing " + m_docPath.string() + "."});
-  EXPECT_EQ(ReadFile(m_docPath), m_earlier);
   EXPECT_EQ(Now(), before);
-  EXPECT_EQ(std::distance(fs::directory_iterator(m_dir.path()), {}), 2);  // the sheet and the document
+  EXPECT_EQ(ReadFile(m_docPath), m_earlier);
+  EXPECT_EQ(Listing(), listing);  // no temporary file left behind
 }
 
-TEST_F(SaveFaults, FolderThatIsAFile) {
-  const fs::path target = m_docPath / "walk.pxo";
-  ExpectRefused(target, target.string() + " contains an invalid path.");
-}
-
-TEST_F(SaveFaults, TargetThatIsAFolder) {
-  const fs::path target = m_dir / "folder.pxo";
-  fs::create_directory(target);
-  ExpectRefused(target, target.string() + " contains an invalid path.");
-  EXPECT_TRUE(fs::is_directory(target));
+TEST_F(SaveFaults, FolderThatIsAFileOrTargetThatIsAFolder) {
+  const fs::path inside = m_docPath / "walk.pxo";
+  ExpectRefused(inside, inside.string() + " contains an invalid path.");
+  m_prompts.m_messages.clear();
+  const fs::path folder = m_dir / "folder.pxo";
+  fs::create_directory(folder);
+  ExpectRefused(folder, folder.string() + " contains an invalid path.");
+  EXPECT_TRUE(fs::is_directory(folder));
 }
 
 TEST_F(SaveFaults, ReadOnlyFolder) {
@@ -109,11 +115,39 @@ TEST_F(SaveFaults, ReadOnlyFolder) {
   fs::permissions(folder, fs::perms::owner_all);
 }
 
+// Contents the file cannot hold are not written at all.
+TEST_F(SaveFaults, UnwritableContents) {
+  CAnimation stranger;
+  const std::function<void()> breakers[] = {
+      [&] { m_doc.m_strImagePath = "/" + std::string(kMaxDocumentString - 1, 'p'); },
+      [&] { m_doc.m_animations[0]->m_pszName = std::string(kMaxDocumentString, 'n'); },
+      [&] { m_doc.m_pCurrentAnim = &stranger; },  // current animation outside the list
+  };
+  for (const auto& breakIt : breakers) {
+    ASSERT_TRUE(m_doc.OnOpenDocument(m_docPath.string()));
+    m_doc.SetModifiedFlag();
+    m_prompts.m_messages.clear();
+    breakIt();
+    const auto listing = Listing();
+    EXPECT_FALSE(m_doc.OnSaveDocument(m_docPath.string()));
+    EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"FATAL: Error saving file"});
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_EQ(ReadFile(m_docPath), m_earlier);
+    EXPECT_EQ(Listing(), listing);
+    m_doc.m_pCurrentAnim = nullptr;
+  }
+  m_doc.m_strImagePath = "/" + std::string(kMaxDocumentString - 2, 'p');  // 2047 bytes and the NUL fit
+  m_prompts.m_messages.clear();
+  EXPECT_TRUE(m_doc.OnSaveDocument(m_docPath.string()));
+  EXPECT_TRUE(m_prompts.m_messages.empty());
+}
+
 TEST_F(SaveFaults, SheetDeletedAfterOpeningStillSavesItsPath) {
   const State before = Now();
   fs::remove(m_doc.m_strImagePath);
   EXPECT_TRUE(m_doc.OnSaveDocument(m_docPath.string()));
   EXPECT_TRUE(m_prompts.m_messages.empty());
+  EXPECT_FALSE(m_doc.IsModified());
   EXPECT_EQ(ReadFile(m_docPath), before.saved);
   EXPECT_NE(m_doc.m_pImage, nullptr);  // the sheet in memory stays
 }
