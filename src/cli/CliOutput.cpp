@@ -12,8 +12,6 @@ void PrintMessage(std::string_view text) {
   std::cerr.flush();
 }
 
-void PrintMessagesOf(CScriptedPrompts& prompts) { prompts.SetMessageSink(PrintMessage); }
-
 bool WriteToStdout(const std::string& bytes) {
   const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
   if (!ok) PrintMessage("ERROR: Unable to write to standard output");

@@ -4,17 +4,26 @@
 #include <string>
 #include <string_view>
 
-#include "framework/ScriptedPrompts.h"
+#include <CLI/CLI.hpp>
+
+#include "framework/ConsolePrompts.h"
 
 namespace pixolan::cli {
 
 // Prints one message to stderr, ending it with exactly one line end.
 void PrintMessage(std::string_view text);
 
-// Prompts that answer nothing and print every message as it is shown.
-void PrintMessagesOf(CScriptedPrompts& prompts);
+// Prompts that answer nothing and print every message as it is shown, keeping
+// none (a noisy sheet can raise a warning per pixel).
+inline CConsolePrompts MakeConsolePrompts() { return CConsolePrompts(PrintMessage); }
 
 inline bool IsStdout(const std::string& path) { return path == "-"; }
+
+// Refuses an empty output path as a usage error.
+inline CLI::Validator NonEmptyPath() {
+  return CLI::Validator([](std::string& text) { return text.empty() ? std::string("needs a file name") : std::string(); },
+                        "PATH");
+}
 
 // Writes the bytes to stdout; false (after a message) when that fails.
 bool WriteToStdout(const std::string& bytes);

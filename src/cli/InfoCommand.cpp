@@ -6,8 +6,8 @@
 
 #include "cli/Commands.h"
 #include "document/PxoDoc.h"
+#include "framework/ConsolePrompts.h"
 #include "framework/MemorySettings.h"
-#include "framework/ScriptedPrompts.h"
 #include "image/ImageReaderList.h"
 
 namespace pixolan::cli {
@@ -51,8 +51,7 @@ void PrintAnimation(const CAnimation& animation) {
 }
 
 bool PrintDocumentInfo(const std::string& path) {
-  CScriptedPrompts prompts;
-  prompts.SetMessageSink([](std::string_view text) { std::cerr << text << '\n'; });
+  CConsolePrompts prompts([](std::string_view text) { std::cerr << text << '\n'; });
   CMemorySettings settings;
   CPxoDoc doc(prompts, settings);
   doc.SetBuildDisplayBitmap(false);

@@ -28,7 +28,7 @@ std::optional<std::string> ParseStarts(const std::string& text, PaletteStarts& s
   std::string item;
   std::size_t n = 0;
   while (std::getline(stream, item, ',')) {
-    if (n == starts.size() || item.empty() || item.size() > 3 ||
+    if (n == starts.size() || item.empty() || item.size() > 9 ||
         item.find_first_not_of("0123456789") != std::string::npos) {
       return expected;
     }
@@ -41,8 +41,7 @@ std::optional<std::string> ParseStarts(const std::string& text, PaletteStarts& s
 }
 
 bool RunPaletteExport(const PaletteArguments& args, const PaletteStarts& starts) {
-  CScriptedPrompts prompts;
-  PrintMessagesOf(prompts);
+  CConsolePrompts prompts = MakeConsolePrompts();
   CImageReaderList readers;
   std::unique_ptr<CRasterImage> image = readers.OpenImage(args.strSheet.c_str());
   if (!image) {
@@ -67,7 +66,9 @@ void AddPaletteCommand(CLI::App& app, int& exitStatus) {
   auto args = std::make_shared<PaletteArguments>();
   CLI::App* command = app.add_subcommand("palette", "Export eight palettes of a sheet as Game Boy assembler source");
   command->add_option("sheet", args->strSheet, "The sheet (.bmp, .lbm, .iff, .gbr)")->required();
-  command->add_option("-o,--output", args->strOutput, "The assembler file to write; - for stdout")->required();
+  command->add_option("-o,--output", args->strOutput, "The assembler file to write; - for stdout")
+      ->required()
+      ->check(NonEmptyPath());
   command
       ->add_option("--starts", args->strStarts, "Start indices of palettes 0..7 (default 0,16,32,48,64,80,96,112)")
       ->check(CLI::Validator(

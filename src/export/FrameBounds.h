@@ -1,16 +1,14 @@
 #pragma once
-// Which 8x8 cells of the sheet a frame covers, and whether every frame of a
-// document stays inside the sheet's whole cells.
+// Which 8x8 cells of the sheet a frame covers. (Whether a frame stays inside
+// the sheet is checked before an export, in AnimExport.)
+#include <cstddef>
 #include <cstdint>
-#include <optional>
-#include <utility>
 
 #include "framework/Rect.h"
 
 namespace pixolan {
 
 class CAnimation;
-class CPxoDoc;
 
 // Cells cx in [x0, x1) and cy in [y0, y1): the rectangle's edges divided by 8,
 // truncating, right and bottom exclusive. Empty when either span is 0 or less.
@@ -23,10 +21,5 @@ CellSpan FrameCells(const CRect& source);
 
 // Frames of an animation that have records (a fresh record without a frame array has none).
 std::size_t FramesToCut(const CAnimation& animation);
-
-// The first frame, as (animation index, frame index from 0), that covers a cell
-// outside the sheet's whole cells; nothing when all frames stay inside. A document
-// without a sheet has no cells, so any frame covering a cell is outside.
-std::optional<std::pair<int, int>> FindFrameOutsideImage(const CPxoDoc& doc);
 
 }  // namespace pixolan

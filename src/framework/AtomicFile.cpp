@@ -46,6 +46,14 @@ void WriteSpecialFile(const std::string& path, std::span<const std::uint8_t> byt
   if (error != 0) Fail(path, error);
 }
 
+// A link is kept: the file it points to is replaced, not the link itself.
+std::filesystem::path FollowLink(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_symlink(path, ec)) return path;
+  std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+  return ec ? std::filesystem::path(path) : resolved;
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) {
@@ -54,7 +62,7 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     if (S_ISDIR(st.st_mode)) Fail(path, EISDIR);
     if (!S_ISREG(st.st_mode)) return WriteSpecialFile(path, bytes);
   }
-  const std::filesystem::path target(path);
+  const std::filesystem::path target = FollowLink(path);
   const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
   std::string hidden = ".";
   hidden.append(target.filename().string()).append(".XXXXXX");
@@ -65,9 +73,9 @@ void WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   if (fd < 0) Fail(path, errno);
   const std::string temp(name.data());
   int error = 0;
-  if (!WriteAll(fd, bytes) || ::fchmod(fd, ModeForTarget(path)) != 0 || ::fsync(fd) != 0) error = errno;
+  if (!WriteAll(fd, bytes) || ::fchmod(fd, ModeForTarget(target.string())) != 0 || ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) {
     ::unlink(temp.c_str());
     Fail(path, error);

@@ -21,6 +21,14 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
   return bytes;
 }
 
+// Documents are known by their full path (messages name it, the sheet is looked
+// for beside it).
+std::string FullPath(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::absolute(path, ec);
+  return ec || path.empty() ? path : full.lexically_normal().string();
+}
+
 }  // namespace
 
 void CDocument::AddView(CView* view) {
@@ -50,7 +58,8 @@ bool CDocument::OnNewDocument() {
   return true;
 }
 
-bool CDocument::OnOpenDocument(const std::string& path) {
+bool CDocument::OnOpenDocument(const std::string& pathAsGiven) {
+  const std::string path = FullPath(pathAsGiven);
   DeleteContents();
   try {
     const std::vector<std::uint8_t> bytes = ReadWholeFile(path);
@@ -68,7 +77,8 @@ bool CDocument::OnOpenDocument(const std::string& path) {
   return true;
 }
 
-bool CDocument::OnSaveDocument(const std::string& path) {
+bool CDocument::OnSaveDocument(const std::string& pathAsGiven) {
+  const std::string path = FullPath(pathAsGiven);
   try {
     CArchive ar(path);
     Serialize(ar);

@@ -23,13 +23,6 @@ const char* PatternFor(CFileException::Cause cause) {
   }
 }
 
-std::string ReplaceAll(std::string text, const std::string& token, const std::string& value) {
-  for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + value.size())) {
-    text.replace(at, token.size(), value);
-  }
-  return text;
-}
-
 }  // namespace
 
 CFileException::CFileException(Cause cause, int osError, std::string fileName)
@@ -61,7 +54,17 @@ CFileException::Cause CFileException::CauseFromErrno(int error) {
 }
 
 std::string FormatMessage(const std::string& pattern, const std::string& arg1, const std::string& arg2) {
-  return ReplaceAll(ReplaceAll(pattern, "%1", arg1), "%2", arg2);
+  // One pass over the pattern only: a "%2" inside a substituted path stays as it is.
+  std::string text;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+      text += pattern[i + 1] == '1' ? arg1 : arg2;
+      ++i;
+    } else {
+      text += pattern[i];
+    }
+  }
+  return text;
 }
 
 }  // namespace pixolan

@@ -62,6 +62,10 @@ CTextFileReader::CTextFileReader(const std::string& path) {
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     throw CFileException(CFileException::badPath, EISDIR, path);
   }
+  // A device (/dev/zero) would feed one endless line.
+  if (::stat(path.c_str(), &st) == 0 && (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))) {
+    throw CFileException(CFileException::accessDenied, EACCES, path);
+  }
   m_file.reset(std::fopen(path.c_str(), "rb"));
   if (!m_file) {
     const int error = errno;
@@ -73,10 +77,11 @@ bool CTextFileReader::ReadString(std::string& line) {
   line.clear();
   int c = 0;
   bool any = false;
-  while ((c = std::fgetc(m_file.get())) != EOF) {
+  while ((c = std::getc(m_file.get())) != EOF) {
     any = true;
     if (c == '\n') break;
-    line += static_cast<char>(c);
+    // Text past the limit is dropped, so no line can take unbounded memory.
+    if (line.size() < kMaxLineLength) line += static_cast<char>(c);
   }
   if (!any) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();

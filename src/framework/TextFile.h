@@ -28,9 +28,11 @@ class CTextWriter {
 
 class CTextFileReader {
  public:
+  static constexpr std::size_t kMaxLineLength = 64 * 1024;
+
   // Throws CFileException with the cause of the failure and the path.
   explicit CTextFileReader(const std::string& path);
-  // The next line without its line end; false at the end of the file.
+  // The next line without its line end (cut at kMaxLineLength); false at the end of the file.
   bool ReadString(std::string& line);
 
  private:

@@ -124,10 +124,12 @@ bool CBmpReader::HasSupportedGeometry() const {
 bool CBmpReader::ReadColourTable() {
   std::fill(m_colourTable.begin(), m_colourTable.end(), PaletteEntry{});
   const bool indexed = m_nBitCount <= 8;
-  // A true-colour file may still carry a table (a display hint); it is skipped.
+  // A true-colour file may still carry a table (a display hint); it is skipped
+  // when the file holds it and the rows after it, else the count is taken as bogus.
   std::uint64_t count = m_nColoursUsed;
   if (count == 0 && indexed) count = std::uint64_t{1} << m_nBitCount;
   m_nColourTableBytes = 4 * count;
+  if (!indexed && m_nColourTableBytes + UncompressedBytesNeeded() > m_file.Remaining()) m_nColourTableBytes = 0;
   if (m_nColourTableBytes > m_file.Remaining()) return false;
   const std::uint8_t* table = m_file.ReadSpan(static_cast<std::size_t>(m_nColourTableBytes));
   if (table == nullptr) return false;
@@ -183,12 +185,14 @@ std::int64_t CBmpReader::FileStride() const {
 }
 
 // The last row need not carry its padding; every other row must be complete.
-bool CBmpReader::UncompressedRowsFit() const {
+std::uint64_t CBmpReader::UncompressedBytesNeeded() const {
   const std::int64_t rows = m_nFileHeight < 0 ? -static_cast<std::int64_t>(m_nFileHeight) : m_nFileHeight;
   const std::int64_t rowBytes = (static_cast<std::int64_t>(m_nFileWidth) * m_nBitCount + 7) / 8;
-  const std::int64_t needed = (rows - 1) * FileStride() + rowBytes;
-  return static_cast<std::uint64_t>(needed) <= m_file.Remaining();
+  // The last row need not carry its padding.
+  return static_cast<std::uint64_t>((rows - 1) * FileStride() + rowBytes);
 }
+
+bool CBmpReader::UncompressedRowsFit() const { return UncompressedBytesNeeded() <= m_file.Remaining(); }
 
 std::uint8_t* CBmpReader::RowForFileLine(std::int32_t line) const {
   if (line < 0 || line >= m_nHeight) return nullptr;

@@ -27,6 +27,7 @@ class CBmpReader : public CImageReader {
   void SetMasksForDepth();
   bool DecodePixels();
   bool HoldsUncompressedRows() const;
+  std::uint64_t UncompressedBytesNeeded() const;
   bool UncompressedRowsFit() const;
   bool DecodeUncompressed();
   // Both run-length forms share one escape grammar; nibbles selects 4-bit pixels.

@@ -258,10 +258,12 @@ bool CIffReader::BuildIndexed() {
   return true;
 }
 
-// Copies what fits; extra-half-brite pictures get their upper 32 colours as
-// half-bright copies of the lower 32.
+// Copies the colours the planes can index (2^planes; a 2-plane picture's palette
+// has room for 16), so the palette export never shows stray colour-map entries;
+// extra-half-brite pictures get their upper 32 colours as half-bright copies of the lower 32.
 void CIffReader::CopyColourMapToPalette() {
-  const std::size_t count = std::min(m_colourMap.size(), m_pPalette.size());
+  const std::size_t indexable = m_header.planes < 16 ? std::size_t{1} << m_header.planes : m_pPalette.size();
+  const std::size_t count = std::min({m_colourMap.size(), m_pPalette.size(), indexable});
   std::copy_n(m_colourMap.begin(), count, m_pPalette.begin());
   if (m_header.planes != 6 || (m_nDisplayMode & kCamgExtraHalfBrite) == 0) return;
   for (int i = 0; i < kHalfBriteBase; ++i) {
