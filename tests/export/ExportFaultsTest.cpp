@@ -5,15 +5,16 @@
 // leaves the document in memory exactly as it was.
 #include <fcntl.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <functional>
+#include <tuple>
 #include <gtest/gtest.h>
 
+#include "export/AsmFile.h"
 #include "export/ExportFixture.h"
 
 namespace pixolan::test {
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 std::vector<std::uint8_t> SheetBytes(std::uint8_t tint = 0) {
   const auto t = [&](int c) { return static_cast<std::uint8_t>(c ^ tint); };
   return BmpBytes(16, 8, 8, {Rgb(t(255), t(0), t(255)), Rgb(t(0), t(0), t(0)), Rgb(t(255), t(255), t(255)), Rgb(255, 0, 0)},
-                  [](int x, int y) { return x < 8 ? 0 : (x - 8 <= 7 - y ? 1 : 2); });
+                  [](int x, int y) { return x < 8 ? 0 : (x - 8 <= y ? 1 : 2); });
 }
 
 // Everything of a document that a user could lose.
@@ -39,17 +40,11 @@ struct DocumentState {
 };
 
 DocumentState StateOf(CPxoDoc& doc) {
-  DocumentState s;
   CArchive ar(doc.GetPathName());
   doc.Serialize(ar);
-  s.saved = ar.StoredBytes();
-  if (doc.m_pImage) {
-    s.palette = doc.m_pImage->m_pPalette;
-    s.pixels = doc.m_pImage->m_pBits;
-  }
-  s.pathName = doc.GetPathName();
-  s.modified = doc.IsModified();
-  return s;
+  return DocumentState{ar.StoredBytes(), doc.m_pImage ? doc.m_pImage->m_pPalette : std::vector<PaletteEntry>{},
+                       doc.m_pImage ? doc.m_pImage->m_pBits : std::vector<std::uint8_t>{}, doc.GetPathName(),
+                       doc.IsModified()};
 }
 
 // Runs f while no file may grow past `bytes`: writes then fail as on a full disk.
@@ -76,26 +71,17 @@ class ExportFaults : public ::testing::Test {
  protected:
   void SetUp() override {
     WriteFile(m_sheet, SheetBytes());
-    {
-      // Saved by one document and opened by another, as File Open does.
-      CPxoDoc author(m_prompts, m_settings);
-      author.m_strImagePath = m_sheet.string();
-      auto walk = std::make_unique<CAnimation>();
-      walk->SetName("Walk");
-      walk->SetFrameCount(2);
-      walk->m_pFrames[0].Set(CRect{0, 0, 16, 8}, -8, -4);
-      walk->m_pFrames[1].Set(CRect{8, 0, 16, 8}, 0, 0);
-      author.m_animations.push_back(std::move(walk));
-      ASSERT_TRUE(author.OnSaveDocument(m_docPath.string()));
-    }
+    ExportFixture author;  // saved by one document and opened by another, as File Open does
+    author.doc.m_strImagePath = m_sheet.string();
+    author.AddAnimation("Walk", {{CRect{0, 0, 16, 8}, -8, -4}, CRect{8, 0, 16, 8}});
+    ASSERT_TRUE(author.doc.OnSaveDocument(m_docPath.string()));
     ASSERT_TRUE(m_doc.OnOpenDocument(m_docPath.string()));
     ASSERT_NE(m_doc.m_pImage, nullptr);
-    ASSERT_TRUE(m_prompts.m_messages.empty());
   }
 
-  void ExportAnim(const fs::path& path, std::vector<DialogAction> options = {}) {
-    options.push_back(DialogAction::Ok());
-    m_prompts.QueueDialog(std::move(options));
+  void ExportAnim(const fs::path& path, const std::string& paletteFile = "") {
+    m_prompts.QueueDialog({DialogAction::Set(CExportOptionsDlg::IDC_USE_PALETTE, paletteFile.empty() ? "0" : "1"),
+                           DialogAction::Set(CExportOptionsDlg::IDC_PALETTE_NAME, paletteFile), DialogAction::Ok()});
     m_prompts.QueueFile(path.string());
     m_doc.OnExportAnim();
   }
@@ -104,21 +90,9 @@ class ExportFaults : public ::testing::Test {
     m_prompts.QueueFile(path.string());
     m_doc.OnExportPalette();
   }
-  std::vector<DialogAction> UsePalette(const fs::path& path) const {
-    return {DialogAction::Set(CExportOptionsDlg::IDC_USE_PALETTE, "1"),
-            DialogAction::Set(CExportOptionsDlg::IDC_PALETTE_NAME, path.string())};
-  }
-  // The animation export of the document as it is now, made where nothing can go wrong.
-  std::string ReferenceExport() {
-    const fs::path path = m_dir / "reference.asm";
-    ExportAnim(path);
-    EXPECT_TRUE(m_prompts.m_messages.empty());
-    std::string text = ReadText(path);
-    fs::remove(path);
-    return text;
-  }
   // Both exports into the target: each must fail with the message, and nothing else may change.
   void ExpectBothExportsRefused(const fs::path& target, const std::string& message) {
+    m_prompts.m_messages.clear();
     const DocumentState before = StateOf(m_doc);
     const std::vector<std::string> files = Listing(m_dir.path());
     ExportAnim(target);
@@ -129,13 +103,31 @@ class ExportFaults : public ::testing::Test {
   }
 
   TempDir m_dir;
-  fs::path m_sheet = m_dir / "sheet.bmp";
-  fs::path m_docPath = m_dir / "walk.pxo";
-  fs::path m_out = m_dir / "sprites.asm";
+  fs::path m_sheet = m_dir / "sheet.bmp", m_docPath = m_dir / "walk.pxo", m_out = m_dir / "sprites.asm";
   CScriptedPrompts m_prompts;
   CMemorySettings m_settings;
   CPxoDoc m_doc{m_prompts, m_settings};
 };
+
+TEST(AsmFile, NothingReachesTheDiskUntilCloseAndNoTemporaryIsLeft) {
+  TempDir dir;
+  const auto path = dir / "sprites.asm";
+  EXPECT_FALSE(CAsmFile().Open(""));
+  {
+    CAsmFile file;
+    ASSERT_TRUE(file.Open(path.string()));
+    file.Writer().WriteString("more\n");
+    EXPECT_FALSE(fs::exists(path));
+  }  // destroyed without Close: discarded
+  EXPECT_FALSE(fs::exists(path));
+  CAsmFile file;
+  ASSERT_TRUE(file.Open(path.string()));
+  file.Writer().WriteString("more\n");
+  file.Close();
+  EXPECT_FALSE(file.IsOpen());
+  EXPECT_EQ(ReadText(path), CrLf(kAsmHeader + "more\n"));
+  EXPECT_EQ(Listing(dir.path()), std::vector<std::string>{path.string()});
+}
 
 TEST_F(ExportFaults, FullDeviceIsReported) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "this system has no /dev/full";
@@ -155,13 +147,10 @@ TEST_F(ExportFaults, RunningOutOfSpaceKeepsTheEarlierFile) {
 
 TEST_F(ExportFaults, MissingFolderFolderThatIsAFileAndTargetThatIsAFolderAreReported) {
   WriteFile(m_out, std::string_view("earlier"));
-  const fs::path missing = m_dir / "no such folder" / "sprites.asm";
+  const fs::path missing = m_dir / "no such folder" / "sprites.asm", underFile = m_sheet / "sprites.asm";
   ExpectBothExportsRefused(missing, missing.string() + " was not found.");
-  m_prompts.m_messages.clear();
-  const fs::path underFile = m_sheet / "sprites.asm";
   ExpectBothExportsRefused(underFile, underFile.string() + " contains an invalid path.");
   EXPECT_EQ(ReadFile(m_sheet), SheetBytes());
-  m_prompts.m_messages.clear();
   const fs::path folder = m_dir / "folder.asm";
   fs::create_directory(folder);
   WriteFile(folder / "keep.txt", std::string_view("kept"));
@@ -171,9 +160,8 @@ TEST_F(ExportFaults, MissingFolderFolderThatIsAFileAndTargetThatIsAFolderAreRepo
 }
 
 TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
-  const fs::path folder = m_dir / "read-only";
+  const fs::path folder = m_dir / "read-only", target = folder / "sprites.asm";
   fs::create_directory(folder);
-  const fs::path target = folder / "sprites.asm";
   WriteFile(target, std::string_view("earlier export\r\n"));
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   // Root (and any user allowed to override permissions) can still create files there.
@@ -182,7 +170,7 @@ TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
     ::close(probe);
     fs::remove(folder / "probe");
     fs::permissions(folder, fs::perms::owner_all);
-    GTEST_SKIP() << "permission bits do not stop this user (root); FolderThatIsAFileIsReported covers the refusal";
+    GTEST_SKIP() << "permission bits do not stop this user (root); the invalid-path cases cover the refusal";
   }
   ExpectBothExportsRefused(target, "Access to " + target.string() + " was denied.");
   fs::permissions(folder, fs::perms::owner_all);
@@ -190,11 +178,11 @@ TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
 }
 
 TEST_F(ExportFaults, SheetReplacedOrDeletedAfterOpeningExportsFromMemory) {
-  const std::string reference = ReferenceExport();
+  ExportAnim(m_out);
+  const std::string reference = ReadText(m_out);
   const DocumentState before = StateOf(m_doc);
-  // Rewritten in place (same file, truncated first), replaced by another file, deleted.
-  const std::vector<std::vector<std::uint8_t>> replacements = {SheetBytes(0x30), {'B', 'M', 0}, {}};
-  for (const auto& bytes : replacements) {
+  // Rewritten in place (truncated first), replaced by another file, deleted.
+  for (const auto& bytes : std::vector<std::vector<std::uint8_t>>{SheetBytes(0x30), {'B', 'M', 0}, {}}) {
     WriteFile(m_sheet, bytes);
     ExportAnim(m_out);
     EXPECT_EQ(ReadText(m_out), reference) << bytes.size();
@@ -220,25 +208,20 @@ TEST_F(ExportFaults, SheetReplacedOrDeletedAfterOpeningExportsFromMemory) {
 TEST_F(ExportFaults, PaletteFileThatDisappearsStopsBeforeAnythingIsWritten) {
   const fs::path palettes = m_dir / "palettes.asm";
   ExportPalette(palettes);
-  ExportAnim(m_out, UsePalette(palettes));
+  ExportAnim(m_out, palettes.string());
   ASSERT_TRUE(m_prompts.m_messages.empty());
   const std::string earlier = ReadText(m_out);
   const DocumentState before = StateOf(m_doc);
-  const std::int32_t blocks = m_doc.m_nBlocks, unique = m_doc.m_nUniqueBlocks, used = m_doc.m_nPalettes;
-  const auto tables = m_doc.m_Palettes;
-
+  auto tables = [&] { return std::tuple(m_doc.m_nBlocks, m_doc.m_nUniqueBlocks, m_doc.m_nPalettes, m_doc.m_Palettes); };
+  const auto tablesBefore = tables();
   fs::remove(palettes);
   const std::vector<std::string> files = Listing(m_dir.path());
-  ExportAnim(m_out, UsePalette(palettes));
+  ExportAnim(m_out, palettes.string());
   EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{palettes.string() + " was not found."});
   EXPECT_EQ(ReadText(m_out), earlier);
   EXPECT_EQ(Listing(m_dir.path()), files);
   EXPECT_EQ(StateOf(m_doc), before);
-  // The work tables of the last export are untouched as well.
-  EXPECT_EQ(m_doc.m_nBlocks, blocks);
-  EXPECT_EQ(m_doc.m_nUniqueBlocks, unique);
-  EXPECT_EQ(m_doc.m_nPalettes, used);
-  EXPECT_EQ(m_doc.m_Palettes, tables);
+  EXPECT_TRUE(tables() == tablesBefore);  // the work tables of the last export are untouched too
 }
 
 }  // namespace

@@ -110,26 +110,16 @@ class ExportFixture {
 
   void SetPixel(std::int32_t x, std::int32_t y, std::uint8_t index) {
     std::uint8_t* row = doc.m_pImage->m_ppRows[static_cast<std::size_t>(y)];
-    switch (doc.m_pImage->m_nBitsPerPixel) {
-      case 8: row[x] = index; break;
-      case 4: {
-        std::uint8_t& byte = row[x / 2];
-        byte = (x % 2 == 0) ? static_cast<std::uint8_t>((byte & 0x0F) | (index << 4))
-                            : static_cast<std::uint8_t>((byte & 0xF0) | (index & 0x0F));
-        break;
-      }
-      case 24: {
-        const PaletteEntry c = index < m_colours.size() ? m_colours[index] : PaletteEntry{};
-        row[3 * x] = c.blue, row[3 * x + 1] = c.green, row[3 * x + 2] = c.red;
-        break;
-      }
-      case 1: {
-        const auto bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
-        row[x / 8] = static_cast<std::uint8_t>(index ? (row[x / 8] | bit) : (row[x / 8] & ~bit));
-        break;
-      }
-      default: FAIL() << "depth not supported by the fixture";
+    const std::int32_t bits = doc.m_pImage->m_nBitsPerPixel;
+    if (bits == 24) {
+      const PaletteEntry c = index < m_colours.size() ? m_colours[index] : PaletteEntry{};
+      row[3 * x] = c.blue, row[3 * x + 1] = c.green, row[3 * x + 2] = c.red;
+      return;
     }
+    // 1, 4 or 8 bits, leftmost pixel in the high bits.
+    const int shift = 8 - bits - (x * bits) % 8, mask = ((1 << bits) - 1) << shift;
+    std::uint8_t& byte = row[x * bits / 8];
+    byte = static_cast<std::uint8_t>((byte & ~mask) | ((index << shift) & mask));
   }
   void FillCell(std::int32_t cx, std::int32_t cy, const Cell& indices) {
     for (std::int32_t y = 0; y < 8; ++y)

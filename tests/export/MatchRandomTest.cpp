@@ -86,12 +86,11 @@ class RandomSheet {
     Cell c = Uniform(static_cast<std::uint8_t>(Pick(colours)));
     const int marks = 1 + Pick(6);
     for (int k = 0; k < marks; ++k) c[static_cast<std::size_t>(Pick(64))] = static_cast<std::uint8_t>(Pick(colours));
-    switch (Pick(4)) {  // symmetric left-right, top-bottom, both, or not
-      case 0: return Symmetrise(c, false, true);
-      case 1: return Symmetrise(c, true, false);
-      case 2: return Symmetrise(Symmetrise(c, false, true), true, false);
-      default: return c;
-    }
+    const int kind = Pick(4);  // symmetric left-right, top-bottom, both, or not
+    const bool foldX = kind == 0 || kind == 2, foldY = kind == 1 || kind == 2;
+    return CellOf([&](int x, int y) {
+      return c[static_cast<std::size_t>(8 * (foldY && y >= 4 ? 7 - y : y) + (foldX && x >= 4 ? 7 - x : x))];
+    });
   }
 
   Cell Variant(const std::vector<Cell>& prototypes, int colours) {
@@ -118,16 +117,6 @@ class RandomSheet {
   }
 
  private:
-  static Cell Symmetrise(const Cell& c, bool yFlip, bool xFlip) {
-    Cell out = c;
-    for (int y = 0; y < 8; ++y)
-      for (int x = 0; x < 8; ++x)
-        if ((xFlip && x >= 4) || (yFlip && y >= 4))
-          out[static_cast<std::size_t>(8 * y + x)] = out[static_cast<std::size_t>(8 * (yFlip && y >= 4 ? 7 - y : y) +
-                                                                                   (xFlip && x >= 4 ? 7 - x : x))];
-    return out;
-  }
-
   std::mt19937 m_rng;
 };
 

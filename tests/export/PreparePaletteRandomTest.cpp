@@ -19,29 +19,26 @@ struct Palettes {
 
 // Palette assignment spelled out: every palette from 0, first fit.
 void ReferenceAssign(Palettes& p, BlockInfo& b) {
-  for (std::int32_t q = 0; q < p.n; ++q) {
-    const std::int32_t used = p.counts[static_cast<std::size_t>(q)];
-    std::int32_t need = used;
+  const auto colours = static_cast<std::size_t>(b.nColours);
+  for (std::size_t q = 0; q < static_cast<std::size_t>(p.n); ++q) {
+    GbcPalette& palette = p.table[q];
+    std::int32_t& used = p.counts[q];
     std::array<std::int32_t, 4> entry{-1, -1, -1, -1};
-    bool fits = true;
-    for (std::int32_t k = 0; k < b.nColours && fits; ++k) {
-      for (std::int32_t e = 0; e < used && entry[static_cast<std::size_t>(k)] < 0; ++e)
-        if (SameColour(p.table[static_cast<std::size_t>(q)][static_cast<std::size_t>(e)], b.Colours[static_cast<std::size_t>(k)]))
-          entry[static_cast<std::size_t>(k)] = e;
-      if (entry[static_cast<std::size_t>(k)] < 0) {
-        if (need == 4) fits = false;
-        else ++need;
-      }
+    std::int32_t missing = 0;
+    for (std::size_t k = 0; k < colours; ++k) {
+      for (std::int32_t e = 0; e < used && entry[k] < 0; ++e)
+        if (SameColour(palette[static_cast<std::size_t>(e)], b.Colours[k])) entry[k] = e;
+      missing += entry[k] < 0 ? 1 : 0;
     }
-    if (!fits) continue;
-    for (std::int32_t k = 0; k < b.nColours; ++k) {
-      if (entry[static_cast<std::size_t>(k)] >= 0) continue;
-      entry[static_cast<std::size_t>(k)] = p.counts[static_cast<std::size_t>(q)]++;
-      p.table[static_cast<std::size_t>(q)][static_cast<std::size_t>(entry[static_cast<std::size_t>(k)])] = b.Colours[static_cast<std::size_t>(k)];
+    if (used + missing > 4) continue;
+    for (std::size_t k = 0; k < colours; ++k) {
+      if (entry[k] >= 0) continue;
+      entry[k] = used++;
+      palette[static_cast<std::size_t>(entry[k])] = b.Colours[k];
     }
     for (std::int8_t& px : b.Pixels)
       if (px < b.nColours) px = static_cast<std::int8_t>(entry[static_cast<std::size_t>(px)]);  // no colours: pixels stay
-    b.nPalette = q;
+    b.nPalette = static_cast<std::int32_t>(q);
     return;
   }
   if (p.n == 256) {
@@ -49,8 +46,7 @@ void ReferenceAssign(Palettes& p, BlockInfo& b) {
     b.nPalette = 0;
     return;
   }
-  for (std::int32_t k = 0; k < b.nColours; ++k)
-    p.table[static_cast<std::size_t>(p.n)][static_cast<std::size_t>(k)] = b.Colours[static_cast<std::size_t>(k)];
+  std::copy(b.Colours.begin(), b.Colours.begin() + b.nColours, p.table[static_cast<std::size_t>(p.n)].begin());
   p.counts[static_cast<std::size_t>(p.n)] = b.nColours;
   b.nPalette = p.n++;
 }

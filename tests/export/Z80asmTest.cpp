@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "export/AnimExport.h"
 #include "export/ExportFixture.h"
-#include "export/GbcColour.h"
 #include "export/PaletteExport.h"
 
 namespace pixolan::test {
@@ -21,10 +19,7 @@ struct Assembled {
   std::vector<std::uint8_t> bytes;
   std::map<std::string, std::size_t> labels;
 
-  std::uint8_t Byte(const std::string& label, std::size_t at = 0) const { return bytes.at(labels.at(label) + at); }
-  unsigned Word(const std::string& label, std::size_t at = 0) const {
-    return Byte(label, at) | static_cast<unsigned>(Byte(label, at + 1)) << 8;
-  }
+  unsigned Word(std::size_t at) const { return bytes.at(at) | static_cast<unsigned>(bytes.at(at + 1)) << 8; }
 };
 
 // Assembles the text with z80asm; labels come from its label file ("Name:\tequ $hhhh").
@@ -57,40 +52,21 @@ TEST_F(Z80asm, AnimationExportAssemblesToTheTablesBytes) {
   ASSERT_TRUE(exporter.CheckDocument());
   ASSERT_TRUE(exporter.Build(CExportOptionsDlg{}, "x.asm"));
   const Assembled bin = Assemble(exporter.File().Bytes());
-
-  EXPECT_EQ(bin.Byte("NumberOfAnimations"), 2);
-  EXPECT_EQ(bin.Byte("NumberOfPalettes"), 1);
-  const unsigned words[] = {0x7c1f, 0x0000, 0x7fff, 0x001f};
-  for (std::size_t e = 0; e < 4; ++e) EXPECT_EQ(bin.Word("PaletteData", 2 * e), words[e]);
-  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(bin.Byte("BlockPaletteData", i), 0);  // three blocks and the pad
-  EXPECT_EQ(bin.labels.at("AnimationData") % 2, 0u);
-
-  EXPECT_EQ(bin.Word("AnimationData"), bin.labels.at("AnimWalk_Left"));
-  EXPECT_EQ(bin.Word("AnimationData", 2), bin.labels.at("AnimIdle"));
-  EXPECT_EQ(bin.Byte("AnimWalk_Left"), 2);
-  EXPECT_EQ(bin.Byte("AnimWalk_Left", 1), 0);
-  EXPECT_EQ(bin.Word("AnimWalk_Left", 2), bin.labels.at("AnimWalk_LeftFrame0"));
-  EXPECT_EQ(bin.Word("AnimWalk_Left", 4), bin.labels.at("AnimWalk_LeftFrame1"));
-  EXPECT_EQ(bin.Byte("AnimIdle"), 0);
-
-  const std::uint8_t header1[] = {3, 1, static_cast<std::uint8_t>(4), static_cast<std::uint8_t>(-3)};
-  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(bin.Byte("AnimWalk_LeftFrame1", i), header1[i]);
-  EXPECT_EQ(bin.Byte("AnimWalk_LeftFrame0", 2), static_cast<std::uint8_t>(-12));
-  const unsigned map0[] = {0x0000, 0x0010, 0x0012}, map1[] = {0x0011, 0x0010, 0x0020};
-  for (std::size_t c = 0; c < 3; ++c) {
-    EXPECT_EQ(bin.Word("AnimWalk_LeftFrame0", 4 + 2 * c), map0[c]);
-    EXPECT_EQ(bin.Word("AnimWalk_LeftFrame1", 4 + 2 * c), map1[c]);
-  }
-
+  EXPECT_EQ(bin.labels, (std::map<std::string, std::size_t>{
+                            {"NumberOfAnimations", 0}, {"NumberOfPalettes", 1}, {"PaletteData", 2},
+                            {"BlockPaletteData", 10}, {"AnimationData", 14}, {"AnimWalk_Left", 18}, {"AnimIdle", 24},
+                            {"AnimWalk_LeftFrame0", 26}, {"AnimWalk_LeftFrame1", 36}, {"GraphicData", 46}}));
+  Bytes b;
+  b.u8(2).u8(1).u16le(0x7c1f).u16le(0x0000).u16le(0x7fff).u16le(0x001f);  // counts, the palette
+  b.u8(0).u8(0).u8(0).u8(0);                                                  // three blocks and the pad
+  b.u16le(18).u16le(24);                                                      // the animation list
+  b.u8(2).u8(0).u16le(26).u16le(36).u8(0).u8(0);                              // two frames, none
+  b.u8(3).u8(1).u8(0xf4).u8(0xf8).u16le(0x0000).u16le(0x0010).u16le(0x0012);  // offsets -12, -8
+  b.u8(3).u8(1).u8(4).u8(0xfd).u16le(0x0011).u16le(0x0010).u16le(0x0020);
   // Block n at GraphicData + 16 n, as the block word masked with FFF0h says.
-  const std::uint8_t block1[] = {0x80, 0x7f, 0xc0, 0x3f, 0xe0, 0x1f, 0xf0, 0x0f,
-                                 0xf8, 0x07, 0xfc, 0x03, 0xfe, 0x01, 0xff, 0x00};
-  for (std::size_t i = 0; i < 16; ++i) {
-    EXPECT_EQ(bin.Byte("GraphicData", i), 0);
-    EXPECT_EQ(bin.Byte("GraphicData", (0x0010 & 0xfff0) + i), block1[i]);
-    EXPECT_EQ(bin.Byte("GraphicData", (0x0020 & 0xfff0) + i), i < 2 ? 0xff : 0x00);
-  }
-  EXPECT_EQ(bin.bytes.size(), bin.labels.at("GraphicData") + 3 * 16);
+  b.fill(16, 0).raw({0x80, 0x7f, 0xc0, 0x3f, 0xe0, 0x1f, 0xf0, 0x0f, 0xf8, 0x07, 0xfc, 0x03, 0xfe, 0x01, 0xff, 0x00});
+  b.u8(0xff).u8(0xff).fill(14, 0);
+  EXPECT_EQ(bin.bytes, b.data());
 }
 
 TEST_F(Z80asm, PaletteExportAssemblesToEightPalettesOfFourWords) {
@@ -100,11 +76,9 @@ TEST_F(Z80asm, PaletteExportAssemblesToEightPalettesOfFourWords) {
   WritePaletteExport(file, *doc.m_pImage, {0, 16, 252, 48, 64, 80, 96, 112});
   const Assembled bin = Assemble(file.Bytes());
   ASSERT_EQ(bin.bytes.size(), 64u);
-  for (std::size_t e = 0; e < 4; ++e) {
-    EXPECT_EQ(bin.Word("PaletteData", 2 * e), GbcColourWord(doc.m_pImage->m_pPalette[e]));
-  }
-  EXPECT_EQ(bin.Word("PaletteData", 8), 0x021f);
-  EXPECT_EQ(bin.Word("PaletteData", 16 + 6), 0x0c41);
+  EXPECT_EQ(bin.labels.at("PaletteData"), 0u);
+  EXPECT_EQ(std::vector<unsigned>({bin.Word(0), bin.Word(2), bin.Word(4), bin.Word(6), bin.Word(8), bin.Word(22)}),
+            std::vector<unsigned>({0x7c1f, 0x0000, 0x7fff, 0x001f, 0x021f, 0x0c41}));
 }
 
 }  // namespace
