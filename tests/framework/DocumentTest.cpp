@@ -58,7 +58,7 @@ TEST(DocumentTest, HintsReachEveryViewButTheSender) {
   EXPECT_EQ(leaver.m_hints, std::vector<long>{4});  // detached itself during the first
 }
 
-TEST(DocumentTest, OpenAndSaveSetPathTitleAndModifiedFlag) {
+TEST(DocumentTest, OpenAndSaveSetPathTitleAndModifiedFlagOrReportAndEmpty) {
   TempDir dir;
   CScriptedPrompts prompts;
   TextDocument doc(prompts);
@@ -76,23 +76,19 @@ TEST(DocumentTest, OpenAndSaveSetPathTitleAndModifiedFlag) {
   EXPECT_EQ(doc.GetPathName(), (dir / "two.pxo").string());
   EXPECT_FALSE(doc.IsModified());
   EXPECT_TRUE(prompts.m_messages.empty());
-}
 
-TEST(DocumentTest, FailedOpenEmptiesAndReports) {
-  TempDir dir;
-  CScriptedPrompts prompts;
-  TextDocument doc(prompts);
+  TextDocument fresh(prompts);
   WriteFile(dir / "bad.pxo", std::string_view("bad"));
   const std::string bad = (dir / "bad.pxo").string();
   const std::string missing = (dir / "missing.pxo").string();
-  EXPECT_FALSE(doc.OnOpenDocument(bad));
-  EXPECT_FALSE(doc.OnOpenDocument(missing));
-  EXPECT_FALSE(doc.OnOpenDocument(dir.path().string()));
-  EXPECT_TRUE(doc.m_text.empty());
+  EXPECT_FALSE(fresh.OnOpenDocument(bad));
+  EXPECT_FALSE(fresh.OnOpenDocument(missing));
+  EXPECT_FALSE(fresh.OnOpenDocument(dir.path().string()));
+  EXPECT_TRUE(fresh.m_text.empty());
   ASSERT_EQ(prompts.m_messages.size(), 3u);
   EXPECT_EQ(prompts.m_messages[0], "An unknown error occurred while accessing " + bad + ".");
   EXPECT_EQ(prompts.m_messages[1], "An unknown error occurred while accessing " + missing + ".");
-  EXPECT_EQ(doc.GetPathName(), "");
+  EXPECT_EQ(fresh.GetPathName(), "");
 }
 
 TEST(AtomicFileTest, ReplacesTheTargetAndKeepsItsPermissions) {
