@@ -10,7 +10,6 @@ namespace pixolan::test {
 namespace {
 
 constexpr int kRemap = CExportOptionsDlg::IDC_REMAP;
-const std::string kAsmFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
 
 class ExportAnimCommand : public ExportFixture, public ::testing::Test {
  protected:
@@ -43,12 +42,7 @@ TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialog) {
   EXPECT_EQ(prompts.m_shownDialogs[0].nTemplateId, 139);
   EXPECT_EQ(prompts.m_shownDialogs[0].strTitle, "Export Options");
   ASSERT_EQ(prompts.m_fileRequests.size(), 1u);
-  const FileDialogRequest& save = prompts.m_fileRequests[0];
-  EXPECT_FALSE(save.bOpen);
-  EXPECT_EQ(save.strDefaultExt, ".asm");
-  EXPECT_EQ(save.strInitialName, "spritedata.asm");
-  EXPECT_TRUE(save.bHideReadOnly && save.bOverwritePrompt);
-  EXPECT_EQ(save.strFilter, kAsmFilter);
+  ExpectAsmFileDialog(prompts.m_fileRequests[0], false, "spritedata.asm");
   CAnimExport again(doc, prompts);
   ASSERT_TRUE(again.Build(CExportOptionsDlg{}, Out()));
   EXPECT_EQ(ReadText(Out()), again.File().Bytes());
@@ -178,6 +172,48 @@ TEST_F(ExportAnimCommand, LabelsMustBeUniqueAndMadeOfLabelCharacters) {
   ASSERT_EQ(prompts.m_messages.size(), 1u);
   EXPECT_TRUE(prompts.m_messages[0].starts_with("ERROR: "));
   EXPECT_FALSE(std::filesystem::exists(Out()));
+}
+
+// The options dialog on its own: defaults, data exchange, browsing and stored settings.
+using Dlg = CExportOptionsDlg;
+
+TEST(ExportOptionsDialog, SettingsAreReadIntoTheBoxesAndWrittenInOrder) {
+  CMemorySettings settings;
+  settings.WriteProfileString("ExportOptions", "PaletteName", "pal.asm");
+  settings.WriteProfileInt("ExportOptions", "UsePalette", 1);
+  settings.WriteProfileInt("ExportOptions", "FirstTrans", 1);
+  Dlg dialog;
+  dialog.ReadSettings(settings);
+  EXPECT_EQ(dialog.m_strPaletteName, "pal.asm");
+  EXPECT_EQ(std::vector<int>({dialog.m_bUsePalette, dialog.m_bForceFirst, dialog.m_bFirstTrans, dialog.m_bRemap}),
+            std::vector<int>({1, 0, 1, 0}));
+  CMemorySettings written;
+  dialog.m_bRemap = 1;
+  dialog.WriteSettings(written);
+  EXPECT_EQ(written.WriteLog(),
+            (std::vector<std::string>{"ExportOptions/PaletteName=pal.asm", "ExportOptions/UsePalette=1",
+                                      "ExportOptions/ForceFirst=0", "ExportOptions/FirstTrans=1",
+                                      "ExportOptions/Remap=1"}));
+}
+
+TEST(ExportOptionsDialog, BrowsingKeepsTheBoxesAndShowsThePickedPathUnlessCancelled) {
+  CScriptedPrompts prompts;
+  Dlg dialog;
+  prompts.QueueFile("/music/palettes.asm");
+  prompts.QueueDialog({DialogAction::Set(Dlg::IDC_REMAP, "1"), DialogAction::Set(Dlg::IDC_FORCE_FIRST, "1"),
+                       DialogAction::Press(Dlg::IDC_BROWSE), DialogAction::Ok()});
+  EXPECT_EQ(prompts.DoModal(dialog), IDOK);
+  EXPECT_EQ(dialog.m_strPaletteName, "/music/palettes.asm");
+  EXPECT_EQ(dialog.m_bRemap, 1);
+  EXPECT_EQ(dialog.m_bForceFirst, 1);
+  ExpectAsmFileDialog(prompts.m_fileRequests.at(0), true, "spritedata.asm");
+
+  prompts.QueueFile(std::nullopt);
+  prompts.QueueDialog({DialogAction::Set(Dlg::IDC_PALETTE_NAME, "typed.asm"), DialogAction::Set(Dlg::IDC_USE_PALETTE, "1"),
+                       DialogAction::Press(Dlg::IDC_BROWSE), DialogAction::Ok()});
+  EXPECT_EQ(prompts.DoModal(dialog), IDOK);
+  EXPECT_EQ(dialog.m_strPaletteName, "typed.asm");
+  EXPECT_EQ(dialog.m_bUsePalette, 1);
 }
 
 }  // namespace

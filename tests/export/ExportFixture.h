@@ -85,6 +85,15 @@ inline std::unique_ptr<CRasterImage> MakeSheetImage(std::int32_t width, std::int
   return sheet;
 }
 
+// The open or save dialog of an assembler file.
+inline void ExpectAsmFileDialog(const FileDialogRequest& request, bool open, const std::string& initialName) {
+  EXPECT_EQ(request.bOpen, open);
+  EXPECT_EQ(request.strDefaultExt, ".asm");
+  EXPECT_EQ(request.strInitialName, initialName);
+  EXPECT_TRUE(request.bHideReadOnly && request.bOverwritePrompt);
+  EXPECT_EQ(request.strFilter, "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||");
+}
+
 struct ExportSwitches {
   bool forceFirst = false;
   bool firstTrans = false;

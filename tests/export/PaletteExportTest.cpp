@@ -85,12 +85,7 @@ TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndW
   doc.OnExportPalette();  // the file dialog is cancelled
   EXPECT_EQ(settings.GetProfileInt("ExportPalette", "Palette0", -1), 4);
   EXPECT_EQ(settings.WriteLog().size(), 8u);
-  const FileDialogRequest& request = prompts.m_fileRequests.at(0);
-  EXPECT_FALSE(request.bOpen);
-  EXPECT_EQ(request.strDefaultExt, ".asm");
-  EXPECT_EQ(request.strInitialName, "palettedata.asm");
-  EXPECT_TRUE(request.bHideReadOnly && request.bOverwritePrompt);
-  EXPECT_EQ(request.strFilter, "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||");
+  ExpectAsmFileDialog(prompts.m_fileRequests.at(0), false, "palettedata.asm");
 
   prompts.QueueDialog({DialogAction::Cancel()});
   doc.OnExportPalette();

@@ -78,23 +78,7 @@ struct RoundTripStats {
   std::size_t checked = 0, skippedTooMany = 0, forcedTransparent = 0;
 };
 
-// Distinct colours of a cell, plus the transparent colour under the first-colour rule.
-std::size_t ColoursOfCell(const CRasterImage& sheet, int cx, int cy, bool firstTrans) {
-  std::set<std::uint32_t> colours;
-  auto pack = [](const PaletteEntry& c) { return std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue; };
-  if (firstTrans) colours.insert(pack(sheet.GetPixelColour(0, 0)));
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) colours.insert(pack(sheet.GetPixelColour(8 * cx + x, 8 * cy + y)));
-  return colours.size();
-}
-
-bool CellIsTransparent(const CRasterImage& sheet, int cx, int cy) {
-  const PaletteEntry t = sheet.GetPixelColour(0, 0);
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x)
-      if (!SameColour(sheet.GetPixelColour(8 * cx + x, 8 * cy + y), t)) return false;
-  return true;
-}
+std::array<int, 3> FiveBits(const PaletteEntry& c) { return {c.red >> 3, c.green >> 3, c.blue >> 3}; }
 
 void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const DecodedFrame& decoded,
                 const DecodedExport& file, const ExportSwitches& sw, RoundTripStats& stats) {
@@ -102,29 +86,34 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
   ASSERT_EQ(decoded.width, r.Width() / 8);
   ASSERT_EQ(decoded.height, r.Height() / 8);
   ASSERT_EQ(decoded.words.size(), static_cast<std::size_t>(decoded.width * decoded.height));
+  const PaletteEntry transparent = sheet.GetPixelColour(0, 0);
+  auto pack = [](const PaletteEntry& c) { return std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue; };
   for (int row = 0; row < decoded.height; ++row) {
     for (int col = 0; col < decoded.width; ++col) {
       const int cx = r.left / 8 + col, cy = r.top / 8 + row;
       const long word = decoded.words[static_cast<std::size_t>(row * decoded.width + col)];
-      if (ColoursOfCell(sheet, cx, cy, sw.firstTrans) > 4) {
+      // Its distinct colours, with the transparent colour under the first-colour rule.
+      std::set<std::uint32_t> colours;
+      if (sw.firstTrans) colours.insert(pack(transparent));
+      for (int p = 0; p < 64; ++p) colours.insert(pack(sheet.GetPixelColour(8 * cx + p % 8, 8 * cy + p / 8)));
+      if (colours.size() > 4) {
         ++stats.skippedTooMany;
         continue;
       }
       // The forced block without the first-colour rule has no colour of its own:
       // it shows palette 0's entry 0, which the hardware draws as transparent.
-      const bool forcedTransparent = sw.forceFirst && !sw.firstTrans && CellIsTransparent(sheet, cx, cy);
+      const bool forcedTransparent = sw.forceFirst && !sw.firstTrans && colours == std::set{pack(transparent)};
       if (forcedTransparent) {
         ASSERT_EQ(word, 0);
         ++stats.forcedTransparent;
       }
+      const long entry0 = file.palettes.at(0).at(0);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
-          const PaletteEntry c = sheet.GetPixelColour(8 * cx + x, 8 * cy + y);
-          const long entry0 = file.palettes.at(0).at(0);
           const std::array<int, 3> expected =
               forcedTransparent ? std::array<int, 3>{static_cast<int>(entry0 & 31), static_cast<int>((entry0 >> 5) & 31),
                                                      static_cast<int>((entry0 >> 10) & 31)}
-                                : std::array<int, 3>{c.red >> 3, c.green >> 3, c.blue >> 3};
+                                : FiveBits(sheet.GetPixelColour(8 * cx + x, 8 * cy + y));
           ASSERT_EQ(file.Shown(word, x, y), expected) << "cell " << cx << "," << cy << " pixel " << x << "," << y;
         }
       }
