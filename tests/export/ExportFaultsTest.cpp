@@ -177,17 +177,12 @@ TEST_F(ExportFaults, SheetReplacedOrDeletedAfterOpeningExportsFromMemory) {
   ExportAnim(m_out);
   const std::string reference = ReadText(m_out);
   const DocumentState before = StateOf(m_doc);
-  // Rewritten in place (truncated first), replaced by another file, deleted.
+  // Rewritten in place (truncated first), then deleted.
   for (const auto& bytes : std::vector<std::vector<std::uint8_t>>{SheetBytes(0x30), {'B', 'M', 0}, {}}) {
     WriteFile(m_sheet, bytes);
     ExportAnim(m_out);
     EXPECT_EQ(ReadText(m_out), reference) << bytes.size();
   }
-  fs::remove(m_sheet);
-  WriteFile(m_dir / "other.bmp", SheetBytes(0x50));
-  fs::rename(m_dir / "other.bmp", m_sheet);
-  ExportAnim(m_out);
-  EXPECT_EQ(ReadText(m_out), reference);
   fs::remove(m_sheet);
   ExportAnim(m_out);
   EXPECT_EQ(ReadText(m_out), reference);

@@ -1,5 +1,7 @@
 // The fast matcher against the obvious quadratic search, on many random sheets
 // full of repeats, mirrors, symmetric blocks and blocks with equal colour sums.
+// The golden exports pin the search's own rules: nearest record first, mirror
+// chains composed, the transparent cell repeating the forced block.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -166,6 +168,27 @@ TEST(MatchRandom, FastMatcherAgreesWithTheQuadraticSearch) {
   // The sheets must really exercise repeats and mirrors.
   EXPECT_GT(repeats * 3, records);
   EXPECT_GT(mirrored * 8, records);
+}
+
+// The hand-made check behind the matcher: earlier pixels against mirrored later
+// ones; records that do not exist never match.
+TEST(MatchBlocks, BlocksMatchComparesEarlierPixelsWithMirroredLaterOnesAndRefusesBadRecords) {
+  const Cell p = Asymmetric();
+  ExportFixture m;
+  m.MakeSheet(24, 8, kPool);
+  m.FillCell(0, 0, p);
+  m.FillCell(1, 0, Mirror(p, false, true));
+  m.FillCell(2, 0, Mirror(p, true, true));
+  m.AddAnimation("row", {Cells(0, 0, 3, 1)});
+  m.Prepare({.forceFirst = true, .firstTrans = true, .paletteFile = {}});
+  const auto& blocks = m.doc.m_pBlocks;
+  EXPECT_FALSE(m.doc.BlocksMatch(blocks, 2, 1, false, false));
+  EXPECT_TRUE(m.doc.BlocksMatch(blocks, 2, 1, false, true));
+  EXPECT_TRUE(m.doc.BlocksMatch(blocks, 3, 1, true, true));
+  EXPECT_TRUE(m.doc.BlocksMatch(blocks, 3, 2, true, false));
+  EXPECT_FALSE(m.doc.BlocksMatch(blocks, 1, 0, false, false));
+  EXPECT_FALSE(m.doc.BlocksMatch(blocks, 4, 0, false, false));
+  EXPECT_FALSE(m.doc.BlocksMatch(blocks, -1, 0, false, false));
 }
 
 }  // namespace
