@@ -68,7 +68,12 @@ bool CDocument::OnOpenDocument(const std::string& pathAsGiven) {
       Serialize(ar);
     }
   } catch (const CFileException& e) {
+    // Emptied, the document no longer is the file it came from: a later Save
+    // must not write the empty document over it.
     DeleteContents();
+    m_strPathName.clear();
+    m_strTitle = "Untitled";
+    m_bModified = false;
     m_prompts.MessageBox(e.GetErrorMessage());
     return false;
   }

@@ -89,6 +89,11 @@ TEST(DocumentTest, OpenAndSaveSetPathTitleAndModifiedFlagOrReportAndEmpty) {
   EXPECT_EQ(prompts.m_messages[0], "An unknown error occurred while accessing " + bad + ".");
   EXPECT_EQ(prompts.m_messages[1], "An unknown error occurred while accessing " + missing + ".");
   EXPECT_EQ(fresh.GetPathName(), "");
+
+  // A failed open of a document that had a file forgets that file.
+  EXPECT_FALSE(doc.OnOpenDocument(bad));
+  EXPECT_EQ(doc.GetPathName(), "");
+  EXPECT_EQ(doc.GetTitle(), "Untitled");
 }
 
 TEST(AtomicFileTest, ReplacesTheTargetAndKeepsItsPermissions) {
