@@ -52,25 +52,23 @@ class ExportCli : public ExportFixture, public ::testing::Test {
   TempDir dir;
 };
 
-TEST_F(ExportCli, ExportWritesTheSameFileAsTheMenuCommand) {
+TEST_F(ExportCli, ExportWritesTheSameFileAsTheMenuCommandWithEveryOption) {
   const std::string pxo = SaveDocument();
   CliRun run = Cli({"export", pxo, "-o", Out()});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(ReadText(Out()), Expected());
+  fs::remove(Out());
 
   CExportOptionsDlg options;
   options.m_bForceFirst = options.m_bFirstTrans = 1;
   run = Cli({"export", pxo, "--force-first", "--first-trans", "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, Expected(options));
-}
 
-TEST_F(ExportCli, PaletteFileAndRemapOptions) {
-  const std::string pxo = SaveDocument();
   const std::string palettes = (dir / "palettes.asm").string(), missing = (dir / "none.asm").string();
   WriteFile(palettes, std::string_view("PaletteData:\r\n\t\tdw\t\t$7fff, $0000, $7c1f, $001f\r\n"));
-  CliRun run = Cli({"export", pxo, "--palette-file", palettes, "-o", "-"});
+  run = Cli({"export", pxo, "--palette-file", palettes, "-o", "-"});
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("NumberOfPalettes:\t\tdb\t\t2\r\n"), std::string::npos);  // magenta is 255, not 248
   ExpectFailure({"export", pxo, "--palette-file", missing, "-o", Out()}, missing + " was not found.\n");

@@ -51,14 +51,10 @@ TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialog) {
                                                           "ExportOptions/Remap=0"}));
 }
 
-TEST_F(ExportAnimCommand, CancelledOptionsStoreAndWriteNothing) {
+TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAfterTheSettingsAreStored) {
   prompts.QueueDialog({DialogAction::Set(kRemap, "1"), DialogAction::Cancel()});
   doc.OnExportAnim();
   EXPECT_TRUE(settings.WriteLog().empty());
-  EXPECT_TRUE(prompts.m_fileRequests.empty());
-}
-
-TEST_F(ExportAnimCommand, SheetWithoutPaletteOrNoSheetStopsAfterTheSettingsAreStored) {
   doc.m_pImage = MakeSheetImage(16, 8, {}, 24);
   Run();
   doc.m_pImage.reset();

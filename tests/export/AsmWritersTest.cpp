@@ -27,9 +27,7 @@ class AsmWriters : public ExportFixture, public ::testing::Test {
     write(out);
     return out.Bytes();
   }
-  std::string Animations() {
-    return Section([&](CTextWriter& out) { doc.WriteAnimationData(out); });
-  }
+  std::string Animations() { return Section([&](CTextWriter& out) { doc.WriteAnimationData(out); }); }
 };
 
 TEST_F(AsmWriters, BlockPalettesSixteenToALineWithPadForOddCounts) {

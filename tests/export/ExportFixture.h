@@ -47,11 +47,6 @@ inline const std::string kAsmHeader =
     ";//  3\t\t\t\tspare\n;//  2\t\t\t\tspare\n;//  1\t\t\t\tX-FLIP BLOCK\n;//  0\t\t\t\tY-FLIP BLOCK\n\n"
     ";// ANIMATION HEADER\n";
 
-inline Cell Uniform(std::uint8_t index) {
-  Cell c{};
-  c.fill(index);
-  return c;
-}
 template <typename F>
 Cell CellOf(F index) {
   Cell c{};
@@ -59,6 +54,7 @@ Cell CellOf(F index) {
     for (int x = 0; x < 8; ++x) c[static_cast<std::size_t>(8 * y + x)] = static_cast<std::uint8_t>(index(x, y));
   return c;
 }
+inline Cell Uniform(std::uint8_t index) { return CellOf([&](int, int) { return index; }); }
 // Colour 1 with marks that no mirror maps onto themselves.
 inline Cell Asymmetric() {
   Cell c = Uniform(1);
@@ -71,8 +67,7 @@ inline Cell Mirror(const Cell& in, bool yFlip, bool xFlip) {
   return CellOf([&](int x, int y) { return in[static_cast<std::size_t>(8 * (yFlip ? 7 - y : y) + (xFlip ? 7 - x : x))]; });
 }
 
-class CTestSheet : public CRasterImage {
- public:
+struct CTestSheet : CRasterImage {
   bool Load(const char*) override { return false; }
 };
 
@@ -100,7 +95,7 @@ struct ExportSwitches {
   std::string paletteFile;  // empty: no palette file
 };
 
-struct FramePlacement {
+struct FramePlacement {  // a frame's rectangle on the sheet and its offsets
   FramePlacement(CRect s = {}, std::int32_t dx = 0, std::int32_t dy = 0) : source(s), x(dx), y(dy) {}
   CRect source;
   std::int32_t x, y;
@@ -131,8 +126,7 @@ class ExportFixture {
     byte = static_cast<std::uint8_t>((byte & ~mask) | ((index << shift) & mask));
   }
   void FillCell(std::int32_t cx, std::int32_t cy, const Cell& indices) {
-    for (std::int32_t y = 0; y < 8; ++y)
-      for (std::int32_t x = 0; x < 8; ++x) SetPixel(8 * cx + x, 8 * cy + y, indices[static_cast<std::size_t>(8 * y + x)]);
+    for (std::int32_t p = 0; p < 64; ++p) SetPixel(8 * cx + p % 8, 8 * cy + p / 8, indices[static_cast<std::size_t>(p)]);
   }
   void FillCell(std::int32_t cx, std::int32_t cy, std::uint8_t index) { FillCell(cx, cy, Uniform(index)); }
 

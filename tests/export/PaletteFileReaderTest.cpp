@@ -61,10 +61,8 @@ TEST(PaletteFileReader, ReadsCrLfAndLfFilesAlikeKeepsAtMost256PalettesAndNamesAM
   const std::string missing = (dir / "missing.asm").string();
   try {
     CPaletteFileReader::Read(missing);
-    FAIL() << "no exception";
-  } catch (const CFileException& e) {
-    EXPECT_EQ(e.m_strFileName, missing);
-  }
+    ADD_FAILURE() << "no exception";
+  } catch (const CFileException& e) { EXPECT_EQ(e.m_strFileName, missing); }
 }
 
 }  // namespace

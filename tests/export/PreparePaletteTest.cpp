@@ -15,9 +15,7 @@ std::vector<PaletteEntry> Sixteen() {
 }
 
 // A cell of two colours: a in the top half, b in the bottom half.
-Cell Halves(std::uint8_t a, std::uint8_t b) {
-  return CellOf([&](int, int y) { return y < 4 ? a : b; });
-}
+Cell Halves(std::uint8_t a, std::uint8_t b) { return CellOf([&](int, int y) { return y < 4 ? a : b; }); }
 
 // Palette, top-left and bottom-right pixel of each record.
 std::string Assigned(const ExportFixture& f) {

@@ -74,11 +74,7 @@ DecodedExport DecodeExport(const std::string& bytes) {
   return out;
 }
 
-struct RoundTripStats {
-  std::size_t checked = 0, skippedTooMany = 0, forcedTransparent = 0;
-};
-
-std::array<int, 3> FiveBits(const PaletteEntry& c) { return {c.red >> 3, c.green >> 3, c.blue >> 3}; }
+struct RoundTripStats { std::size_t checked = 0, skippedTooMany = 0, forcedTransparent = 0; };
 
 void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const DecodedFrame& decoded,
                 const DecodedExport& file, const ExportSwitches& sw, RoundTripStats& stats) {
@@ -110,10 +106,11 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
       const long entry0 = file.palettes.at(0).at(0);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
+          const PaletteEntry c = sheet.GetPixelColour(8 * cx + x, 8 * cy + y);
           const std::array<int, 3> expected =
               forcedTransparent ? std::array<int, 3>{static_cast<int>(entry0 & 31), static_cast<int>((entry0 >> 5) & 31),
                                                      static_cast<int>((entry0 >> 10) & 31)}
-                                : FiveBits(sheet.GetPixelColour(8 * cx + x, 8 * cy + y));
+                                : std::array<int, 3>{c.red >> 3, c.green >> 3, c.blue >> 3};
           ASSERT_EQ(file.Shown(word, x, y), expected) << "cell " << cx << "," << cy << " pixel " << x << "," << y;
         }
       }

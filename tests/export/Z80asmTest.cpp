@@ -13,8 +13,6 @@
 namespace pixolan::test {
 namespace {
 
-bool HaveZ80asm() { return std::system("command -v z80asm >/dev/null 2>&1") == 0; }
-
 struct Assembled {
   std::vector<std::uint8_t> bytes;
   std::map<std::string, std::size_t> labels;
@@ -42,7 +40,7 @@ Assembled Assemble(const std::string& text) {
 class Z80asm : public ExportFixture, public ::testing::Test {
  protected:
   void SetUp() override {
-    if (!HaveZ80asm()) GTEST_SKIP() << "z80asm is not installed";
+    if (std::system("command -v z80asm >/dev/null 2>&1") != 0) GTEST_SKIP() << "z80asm is not installed";
     MirrorSheet();
   }
 };
