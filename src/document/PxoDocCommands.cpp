@@ -6,8 +6,6 @@
 namespace pixolan {
 namespace {
 
-constexpr const char* kImageFilter =
-    "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files (*.*)|*.*||";
 constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
 
 }  // namespace
@@ -18,7 +16,7 @@ void CPxoDoc::OnImportImage() {
   request.strDefaultExt = ".lbm";
   request.bHideReadOnly = true;
   request.bOverwritePrompt = true;
-  request.strFilter = kImageFilter;
+  request.strFilter = kSheetFileFilter;
   const std::optional<std::string> path = m_prompts.FileDialog(request);
   if (!path) return;
   // A path the document file cannot hold is refused before the old sheet is dropped.

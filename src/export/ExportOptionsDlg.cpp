@@ -2,13 +2,12 @@
 
 #include <optional>
 
-#include "framework/Prompts.h"
+#include "export/AsmFileDialog.h"
 
 namespace pixolan {
 namespace {
 
 constexpr const char* kSection = "ExportOptions";
-constexpr const char* kAsmFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
 
 }  // namespace
 
@@ -27,14 +26,7 @@ bool CExportOptionsDlg::OnCommand(int controlId, IPrompts& prompts, DialogContro
 }
 
 void CExportOptionsDlg::OnBrowse(IPrompts& prompts, DialogControls& controls) {
-  FileDialogRequest request;
-  request.bOpen = true;
-  request.strDefaultExt = ".asm";
-  request.strInitialName = "spritedata.asm";
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = kAsmFilter;
-  const std::optional<std::string> path = prompts.FileDialog(request);
+  const std::optional<std::string> path = prompts.FileDialog(AsmFileRequest(true, "spritedata.asm"));
   if (!path) return;
   // Take the controls first so check boxes changed before browsing are kept.
   UpdateData(true, controls);

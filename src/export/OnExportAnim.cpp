@@ -3,6 +3,7 @@
 
 #include "document/PxoDoc.h"
 #include "export/AnimExport.h"
+#include "export/AsmFileDialog.h"
 #include "export/ExportOptionsDlg.h"
 
 namespace pixolan {
@@ -14,20 +15,7 @@ FileDialogRequest RemapImageRequest() {
   request.strDefaultExt = ".bmp";
   request.bHideReadOnly = true;
   request.bOverwritePrompt = true;
-  request.strFilter =
-      "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files "
-      "(*.*)|*.*||";
-  return request;
-}
-
-FileDialogRequest OutputFileRequest() {
-  FileDialogRequest request;
-  request.bOpen = false;
-  request.strDefaultExt = ".asm";
-  request.strInitialName = "spritedata.asm";
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
+  request.strFilter = kSheetFileFilter;
   return request;
 }
 
@@ -48,7 +36,7 @@ void CPxoDoc::OnExportAnim() {
       if (!exporter.Remap(*remapPath)) return;
     }
   }
-  const std::optional<std::string> path = m_prompts.FileDialog(OutputFileRequest());
+  const std::optional<std::string> path = m_prompts.FileDialog(AsmFileRequest(false, "spritedata.asm"));
   if (!path) return;
   if (!exporter.Build(options, *path)) return;
   exporter.Save();

@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "document/PxoDoc.h"
+#include "export/AsmFileDialog.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
 
@@ -18,14 +19,7 @@ void CPxoDoc::OnExportPalette() {
   // Stored before the file is chosen: they stay even when the file dialog is cancelled.
   dialog.WriteSettings(Settings());
 
-  FileDialogRequest request;
-  request.bOpen = false;
-  request.strDefaultExt = ".asm";
-  request.strInitialName = "palettedata.asm";
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
-  const std::optional<std::string> path = m_prompts.FileDialog(request);
+  const std::optional<std::string> path = m_prompts.FileDialog(AsmFileRequest(false, "palettedata.asm"));
   if (!path) return;
   SavePaletteExport(*m_pImage, dialog.m_nStart, *path, m_prompts);
 }

@@ -10,6 +10,10 @@
 
 namespace pixolan {
 
+// The file-dialog filter for every sheet the readers take.
+inline constexpr const char* kSheetFileFilter =
+    "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files (*.*)|*.*||";
+
 class CImageReaderList {
  public:
   CImageReaderList();

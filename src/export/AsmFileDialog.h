@@ -1,0 +1,21 @@
+#pragma once
+// The file dialog every assembler file of the exports goes through: the animation
+// export's output, the palette export's output and the palette file to read back.
+#include <string>
+
+#include "framework/Prompts.h"
+
+namespace pixolan {
+
+inline FileDialogRequest AsmFileRequest(bool open, const std::string& initialName) {
+  FileDialogRequest request;
+  request.bOpen = open;
+  request.strDefaultExt = ".asm";
+  request.strInitialName = initialName;
+  request.bHideReadOnly = true;
+  request.bOverwritePrompt = true;
+  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
+  return request;
+}
+
+}  // namespace pixolan
