@@ -2,7 +2,6 @@
 // file and its cause, the earlier file stays byte for byte, no temporary file
 // is left, and the document in memory (sheet, animations, path, title, modified
 // flag) is as it was, so the user can save it elsewhere.
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -102,12 +101,7 @@ TEST_F(SaveFaults, FolderThatIsAFileOrTargetThatIsAFolder) {
 TEST_F(SaveFaults, ReadOnlyFolder) {
   const fs::path folder = m_dir / "read-only";
   fs::create_directory(folder);
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  const int probe = ::open((folder / "probe").c_str(), O_WRONLY | O_CREAT, 0600);
-  if (probe >= 0) {
-    ::close(probe);
-    fs::remove(folder / "probe");
-    fs::permissions(folder, fs::perms::owner_all);
+  if (!MakeFolderReadOnly(folder)) {
     GTEST_SKIP() << "permission bits do not stop this user (root); FolderThatIsAFile covers the refusal";
   }
   const fs::path target = folder / "walk.pxo";

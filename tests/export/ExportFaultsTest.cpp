@@ -3,7 +3,6 @@
 // disk after the document was opened, a palette file that disappears. Each is
 // reported with the file's name, keeps an earlier output file as it was, and
 // leaves the document in memory exactly as it was.
-#include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -159,13 +158,8 @@ TEST_F(ExportFaults, ReadOnlyFolderIsReportedAndTheEarlierFileKept) {
   const fs::path folder = m_dir / "read-only", target = folder / "sprites.asm";
   fs::create_directory(folder);
   WriteFile(target, std::string_view("earlier export\r\n"));
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   // Root (and any user allowed to override permissions) can still create files there.
-  const int probe = ::open((folder / "probe").c_str(), O_WRONLY | O_CREAT, 0600);
-  if (probe >= 0) {
-    ::close(probe);
-    fs::remove(folder / "probe");
-    fs::permissions(folder, fs::perms::owner_all);
+  if (!MakeFolderReadOnly(folder)) {
     GTEST_SKIP() << "permission bits do not stop this user (root); the invalid-path cases cover the refusal";
   }
   ExpectBothExportsRefused(target, "Access to " + target.string() + " was denied.");

@@ -6,6 +6,7 @@
 #include <random>
 #include <stdexcept>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace pixolan::test {
@@ -64,6 +65,18 @@ std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path) {
 std::string ReadText(const std::filesystem::path& path) {
   std::vector<std::uint8_t> bytes = ReadFile(path);
   return std::string(bytes.begin(), bytes.end());
+}
+
+bool MakeFolderReadOnly(const std::filesystem::path& folder) {
+  namespace fs = std::filesystem;
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  const fs::path probe = folder / ".write-probe";
+  const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT, 0600);
+  if (fd < 0) return true;
+  ::close(fd);
+  fs::remove(probe);
+  fs::permissions(folder, fs::perms::owner_all);
+  return false;
 }
 
 std::filesystem::path DataDir() { return PIXOLAN_TEST_DATA_DIR; }

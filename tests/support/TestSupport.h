@@ -46,6 +46,10 @@ void WriteFile(const std::filesystem::path& path, std::string_view text);
 std::vector<std::uint8_t> ReadFile(const std::filesystem::path& path);
 std::string ReadText(const std::filesystem::path& path);
 
+// Takes write permission away from a folder. False (with the permission given
+// back) when that does not stop this user, as for root: callers then skip.
+bool MakeFolderReadOnly(const std::filesystem::path& folder);
+
 // tests/data inside the source tree.
 std::filesystem::path DataDir();
 
