@@ -1,0 +1,76 @@
+#pragma once
+// What the animation pane computes: the list's entries and selection by hint, the
+// frame number and count shown, the six frame buttons, the spin control and
+// playback. The widget owns the list, the buttons and the 33 ms timer; this
+// class says what they show and when the timer runs.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace pixolan {
+
+class CPxoDoc;
+class CAnimation;
+
+inline constexpr int kPlaybackTimerId = 1;
+inline constexpr int kPlaybackIntervalMs = 33;
+
+// Frame arithmetic. Frame numbers count from 1; comparisons are unsigned.
+std::uint32_t NextFrameWrapped(std::uint32_t frame, std::uint32_t count);     // frame < count ? frame + 1 : 1
+std::uint32_t PreviousFrameWrapped(std::uint32_t frame, std::uint32_t count);  // frame < 2 ? count : frame - 1
+
+// What the list shows after a hint: the entries and which one is selected.
+struct ListState {
+  std::vector<CAnimation*> entries;  // document order
+  std::optional<int> nSelected;
+};
+
+class CAnimDetailsModel {
+ public:
+  explicit CAnimDetailsModel(CPxoDoc& doc) : m_doc(doc) {}
+
+  // The list's texts, in document order.
+  std::vector<std::string> EntryNames() const;
+
+  // Hints 0, 2 and 4 refill the list: 4 keeps the selected index, 2 selects the
+  // last entry, 0 does both in that order; then the selection becomes current at
+  // frame 1. Hints 1 and 3 change nothing (nullopt).
+  std::optional<ListState> OnUpdate(long hint, std::optional<int> selectedIndex);
+  // The user selected list entry `index` (nullopt: none).
+  void OnSelChange(std::optional<int> index);
+
+  void OnFirstFrame();
+  void OnPreviousFrame();
+  void OnNextFrame();
+  void OnLastFrame();
+  // delta -1 (upper arrow) steps forward with wrap, +1 back with wrap.
+  void OnSpinDelta(int delta);
+
+  // Play: starts playback with a current animation, otherwise (or when playing) stops.
+  void OnPlay();
+  void OnStop();
+  // One tick of the playback timer.
+  void OnTimer();
+  bool IsPlaying() const { return m_bPlaying; }
+
+  // The two edit fields, as unsigned decimal text.
+  std::string FrameText() const;
+  std::string FramesText() const;
+
+  std::uint32_t m_nFrame = 0;
+  std::uint32_t m_nFrames = 0;
+  bool m_bPlaying = false;
+
+ private:
+  CAnimation* Current() const;
+  // m_nFrame = frame, and the document's current frame with it.
+  void SetFrame(std::uint32_t frame);
+  // Refills the entries from the document; `select` is kept when it names one.
+  ListState Fill(std::optional<int> select);
+
+  CPxoDoc& m_doc;
+  std::vector<CAnimation*> m_entries;
+};
+
+}  // namespace pixolan

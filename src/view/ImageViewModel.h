@@ -1,0 +1,71 @@
+#pragma once
+// What the sheet pane computes: where the sheet is drawn, the block cursor that
+// follows the mouse, and the block-aligned drag that becomes the document's
+// selection. The widget forwards mouse events and paints what this says.
+#include <cstdint>
+#include <optional>
+
+#include "view/ViewTypes.h"
+
+namespace pixolan {
+
+class CPxoDoc;
+
+// Where to copy the sheet: the destination's logical top-left and the sheet rectangle.
+struct SheetBlit {
+  CPoint ptDest;  // logical
+  CRect rectSource;  // sheet pixels
+};
+
+class CImageViewModel {
+ public:
+  explicit CImageViewModel(CPxoDoc& doc) : m_doc(doc) {}
+
+  // Client size of the pane; recentres when the document has a sheet.
+  void OnSize(CSize client);
+  // Hint 0 with a sheet, or hint 1: recentre and repaint all. Other hints: nothing.
+  Repaint OnUpdate(long hint);
+
+  // The logical size that the scroll bars cover: the whole sheet (0 x 0 without one).
+  CSize ScrollSize() const;
+  // The part of the sheet inside the logical clip box, or nothing.
+  std::optional<SheetBlit> SheetToDraw(const CRect& clipLogical) const;
+  // The inverted block or drag rectangle, client coordinates, when it is shown.
+  std::optional<CRect> CursorToDraw() const;
+
+  // scroll: the current scroll position (sx, sy). captured: this view holds the mouse.
+  Repaint OnMouseMove(CPoint client, CPoint scroll, bool captured);
+  // True when the view should capture the mouse (a drag starts: the document has a sheet).
+  bool OnLButtonDown(CPoint client, CPoint scroll);
+  // Only while captured: ends the drag, sets the document's selection clipped to the
+  // sheet's whole 8x8 cells (no selection when it covers none) and repaints all.
+  Repaint OnLButtonUp(CPoint scroll, bool captured);
+  Repaint OnMouseLeave();
+  // The pointer is hidden over the pane while a sheet is shown.
+  bool HidePointer() const;
+
+  // The sheet's top-left corner, logical: centre minus half the sheet.
+  CPoint SheetOrigin() const;
+  // The client position of the top-left of the sheet cell (8x8 grid, continued beyond
+  // the sheet) that contains the client point; rounds toward minus infinity.
+  CPoint SnapToBlock(CPoint client, CPoint scroll) const;
+
+  CPoint m_ptAnchor;
+  CRect m_rectCursor{0, 0, 8, 8};
+  bool m_bShowCursor = false;
+  CPoint m_ptCentre;
+
+ private:
+  void Recentre();
+  // The sheet's width and height (0 x 0 without one).
+  CSize SheetSize() const;
+
+  CPxoDoc& m_doc;
+  CSize m_client;
+};
+
+// The rectangle of whole 8x8 cells of a width x height sheet that lies inside r, or
+// nothing when r covers no whole cell.
+std::optional<CRect> ClipToWholeCells(const CRect& r, std::int32_t width, std::int32_t height);
+
+}  // namespace pixolan
