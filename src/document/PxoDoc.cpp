@@ -1,5 +1,7 @@
 #include "document/PxoDoc.h"
 
+#include "document/PxoFileDialog.h"
+
 namespace pixolan {
 
 CPxoDoc::CPxoDoc(IPrompts& prompts, ISettings& settings) : CDocument(prompts), m_settings(settings) {}
@@ -65,6 +67,10 @@ CRasterImage* CPxoDoc::LoadImage(const std::string& path) {
 }
 
 bool CPxoDoc::OnNewDocument() { return CDocument::OnNewDocument(); }
+
+FileDialogRequest CPxoDoc::DocumentFileRequest(bool open) const {
+  return PxoFileRequest(open, open ? std::string() : SuggestedFileName());
+}
 
 void CPxoDoc::DeleteContents() {
   CImageReaderList::DestroyImage(m_pImage);

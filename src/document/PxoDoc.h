@@ -53,6 +53,8 @@ class CPxoDoc : public CDocument {
   bool OnNewDocument() override;
   void DeleteContents() override;
   void Serialize(CArchive& ar) override;
+  FileDialogRequest DocumentFileRequest(bool open) const override;
+  std::string DocumentTypeName() const override { return "Pixolan"; }
 
   // Document commands
   void OnImportImage();

@@ -1,9 +1,13 @@
 #include "framework/Document.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "framework/AtomicFile.h"
 #include "framework/FileException.h"
@@ -11,13 +15,37 @@
 namespace pixolan {
 namespace {
 
+struct FileCloser {
+  int fd;
+  ~FileCloser() { ::close(fd); }
+};
+
+[[noreturn]] void RefuseFile(const std::string& path) { throw CFileException(CFileException::generic, -1, path); }
+
+// Only a regular file of at most kMaxDocumentFileBytes is read. Opened without
+// blocking, so a pipe cannot hang the open; checked on the opened file itself,
+// and read with a cap, so a file swapped or growing meanwhile is still refused.
 std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) throw CFileException(CFileException::badPath, -1, path);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CFileException(CFileException::generic, -1, path);
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw CFileException(CFileException::generic, -1, path);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) RefuseFile(path);
+  const FileCloser closer{fd};
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size < 0 ||
+      static_cast<std::uint64_t>(st.st_size) > kMaxDocumentFileBytes) {
+    RefuseFile(path);
+  }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(st.st_size) + 1);
+  std::size_t filled = 0;
+  while (filled < bytes.size()) {
+    const ssize_t n = ::read(fd, bytes.data() + filled, bytes.size() - filled);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) RefuseFile(path);
+    if (n == 0) break;
+    filled += static_cast<std::size_t>(n);
+    if (filled == bytes.size() && bytes.size() <= kMaxDocumentFileBytes) bytes.resize(kMaxDocumentFileBytes + 1);
+  }
+  if (filled > kMaxDocumentFileBytes) RefuseFile(path);
+  bytes.resize(filled);
   return bytes;
 }
 
@@ -50,10 +78,15 @@ void CDocument::SetPathName(const std::string& path) {
   m_strTitle = std::filesystem::path(path).filename().string();
 }
 
+void CDocument::SetDefaultTitle(int n) {
+  m_strDefaultTitle = DocumentTypeName() + std::to_string(n);
+  if (m_strPathName.empty()) m_strTitle = m_strDefaultTitle;
+}
+
 bool CDocument::OnNewDocument() {
   DeleteContents();
   m_strPathName.clear();
-  m_strTitle = "Untitled";
+  m_strTitle = m_strDefaultTitle;
   m_bModified = false;
   return true;
 }
@@ -72,7 +105,7 @@ bool CDocument::OnOpenDocument(const std::string& pathAsGiven) {
     // must not write the empty document over it.
     DeleteContents();
     m_strPathName.clear();
-    m_strTitle = "Untitled";
+    m_strTitle = m_strDefaultTitle;
     m_bModified = false;
     m_prompts.MessageBox(e.GetErrorMessage());
     return false;
@@ -96,6 +129,40 @@ bool CDocument::OnSaveDocument(const std::string& pathAsGiven) {
   SetPathName(path);
   m_bModified = false;
   return true;
+}
+
+bool CDocument::SaveModified() {
+  if (!m_bModified) return true;
+  const std::string& name = m_strPathName.empty() ? m_strTitle : m_strPathName;
+  switch (m_prompts.AskYesNoCancel(FormatMessage("Save changes to %1?", name))) {
+    case IDYES:
+      return DoFileSave();
+    case IDNO:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CDocument::DoFileSave() { return m_strPathName.empty() ? DoSaveAs() : OnSaveDocument(m_strPathName); }
+
+bool CDocument::DoSaveAs() {
+  const std::optional<std::string> path = m_prompts.FileDialog(DocumentFileRequest(false));
+  return path && !path->empty() && OnSaveDocument(*path);
+}
+
+FileDialogRequest CDocument::DocumentFileRequest(bool open) const {
+  FileDialogRequest request;
+  request.bOpen = open;
+  if (!open) request.strInitialName = SuggestedFileName();
+  request.strFilter = "All Files (*.*)|*.*||";
+  return request;
+}
+
+std::string CDocument::SuggestedFileName() const {
+  if (!m_strPathName.empty()) return std::filesystem::path(m_strPathName).filename().string();
+  // A title is no path: nothing from a separator on.
+  return m_strTitle.substr(0, m_strTitle.find_first_of("/\\:"));
 }
 
 }  // namespace pixolan

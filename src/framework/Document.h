@@ -2,6 +2,7 @@
 // The document base: attached views and update hints, path, title, modified
 // flag, and opening and saving through a CArchive. A failed open empties the
 // document and reports the file exception; a failed save keeps the old file.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@
 #include "framework/View.h"
 
 namespace pixolan {
+
+// No document file is larger: anything bigger (or not a regular file, such as a
+// device or a pipe) is refused before it is read.
+inline constexpr std::size_t kMaxDocumentFileBytes = 64u * 1024u * 1024u;
 
 class CDocument {
  public:
@@ -27,6 +32,9 @@ class CDocument {
   void SetPathName(const std::string& path);
   const std::string& GetTitle() const { return m_strTitle; }
   void SetTitle(const std::string& title) { m_strTitle = title; }
+  // The title of the n-th new document of this type ("Pixolan1"); kept while
+  // the document has no file, also across OnNewDocument and failed opens.
+  void SetDefaultTitle(int n);
   bool IsModified() const { return m_bModified; }
   void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
 
@@ -40,15 +48,30 @@ class CDocument {
   // Stores into memory, then writes aside and renames. On failure: message shown, false.
   virtual bool OnSaveDocument(const std::string& path);
 
+  // Before the document is closed: true when it may go (not modified, answered
+  // No, or answered Yes and saved); false on Cancel or a failed or cancelled save.
+  bool SaveModified();
+  // Save: to the document's file, or through Save As when it has none.
+  bool DoFileSave();
+  // Save As: the file dialog, then the save. False when cancelled or failed.
+  bool DoSaveAs();
+  // The file dialog of this document type, for opening or for Save As.
+  virtual FileDialogRequest DocumentFileRequest(bool open) const;
+  // The name new documents of this type are titled after, with a number behind.
+  virtual std::string DocumentTypeName() const { return "Untitled"; }
+
   IPrompts& Prompts() { return m_prompts; }
 
  protected:
+  // The initial name of Save As: the file's name, or the title for a new document.
+  std::string SuggestedFileName() const;
   IPrompts& m_prompts;
 
  private:
   std::vector<CView*> m_views;
   std::string m_strPathName;
-  std::string m_strTitle = "Untitled";
+  std::string m_strDefaultTitle = "Untitled";
+  std::string m_strTitle = m_strDefaultTitle;
   bool m_bModified = false;
 };
 

@@ -7,6 +7,27 @@ void CScriptedPrompts::MessageBox(std::string_view text) {
   if (m_sink) m_sink(text);
 }
 
+namespace {
+
+int Next(std::deque<int>& queue, int whenEmpty) {
+  if (queue.empty()) return whenEmpty;
+  const int answer = queue.front();
+  queue.pop_front();
+  return answer;
+}
+
+}  // namespace
+
+int CScriptedPrompts::AskYesNoCancel(std::string_view text) {
+  m_questions.emplace_back(text);
+  return Next(m_answers, IDCANCEL);
+}
+
+int CScriptedPrompts::WarningWithIgnoreAll(std::string_view text) {
+  MessageBox(text);
+  return Next(m_warningAnswers, IDOK);
+}
+
 std::optional<std::string> CScriptedPrompts::FileDialog(const FileDialogRequest& request) {
   m_fileRequests.push_back(request);
   if (m_files.empty()) return std::nullopt;

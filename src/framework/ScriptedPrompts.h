@@ -37,20 +37,29 @@ class CScriptedPrompts : public IPrompts {
   // Answers for the next dialogs and file dialogs, in order. An exhausted queue cancels.
   void QueueDialog(std::vector<DialogAction> actions) { m_dialogs.push_back(std::move(actions)); }
   void QueueFile(std::optional<std::string> path) { m_files.push_back(std::move(path)); }
+  // Answers for the next questions and ignorable warnings; an exhausted queue
+  // answers IDCANCEL to a question and IDOK to a warning.
+  void QueueAnswer(int answer) { m_answers.push_back(answer); }
+  void QueueWarningAnswer(int answer) { m_warningAnswers.push_back(answer); }
   // Called for every message box as it is shown (the command line prints them).
   void SetMessageSink(std::function<void(std::string_view)> sink) { m_sink = std::move(sink); }
 
   void MessageBox(std::string_view text) override;
+  int AskYesNoCancel(std::string_view text) override;
+  int WarningWithIgnoreAll(std::string_view text) override;
   std::optional<std::string> FileDialog(const FileDialogRequest& request) override;
   int DoModal(CDialog& dialog) override;
 
-  std::vector<std::string> m_messages;
+  std::vector<std::string> m_messages;  // message boxes and ignorable warnings
+  std::vector<std::string> m_questions;
   std::vector<FileDialogRequest> m_fileRequests;
   std::vector<ShownDialog> m_shownDialogs;
 
  private:
   std::deque<std::vector<DialogAction>> m_dialogs;
   std::deque<std::optional<std::string>> m_files;
+  std::deque<int> m_answers;
+  std::deque<int> m_warningAnswers;
   std::function<void(std::string_view)> m_sink;
 };
 
