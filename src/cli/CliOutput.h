@@ -14,7 +14,7 @@ namespace pixolan::cli {
 void PrintMessage(std::string_view text);
 
 // Prompts that answer nothing and print every message as it is shown, keeping
-// none (a noisy sheet can raise a warning per pixel).
+// none (a noisy sheet can raise a warning for every block).
 inline CConsolePrompts MakeConsolePrompts() { return CConsolePrompts(PrintMessage); }
 
 inline bool IsStdout(const std::string& path) { return path == "-"; }

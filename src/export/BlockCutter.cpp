@@ -41,17 +41,21 @@ BlockInfo CBlockCutter::Cut(std::int32_t cx, std::int32_t cy) {
   return record;
 }
 
-void CBlockCutter::ReportExtraColour(std::int32_t cx, std::int32_t cy) const {
+// A block with extra colours is reported once, at its first extra pixel: every
+// further pixel would repeat the same text.
+void CBlockCutter::ReportExtraColour(std::int32_t cx, std::int32_t cy, bool& reported) {
+  if (reported || m_bIgnoreColourWarnings) return;
+  reported = true;
   char text[160];
   std::snprintf(text, sizeof text,
                 "Block starting at pixel X = %d, Y = %d is using more than 4 colours\n"
                 "Any extra colours will be cleared to index 0\n",
                 8 * cx, 8 * cy);
-  m_prompts.MessageBox(text);
+  if (m_prompts.WarningWithIgnoreAll(text) == IDIGNORE) m_bIgnoreColourWarnings = true;
 }
 
-// Colours in order of first appearance; a pixel of a fifth colour is reported
-// (every such pixel) and gets index 0. Its colour still counts in the sum.
+// Colours in order of first appearance; a pixel of a fifth colour gets index 0.
+// Its colour still counts in the sum.
 void CBlockCutter::CutIndexed(std::int32_t cx, std::int32_t cy, BlockInfo& record) {
   ++m_nStamp;
   if (m_bFirstTrans && m_nTransparentCanonical >= 0) {
@@ -60,6 +64,7 @@ void CBlockCutter::CutIndexed(std::int32_t cx, std::int32_t cy, BlockInfo& recor
   }
   std::array<std::uint8_t, 64> indices;
   m_sheet.CellIndices(cx, cy, indices);
+  bool reported = false;
   for (std::size_t p = 0; p < 64; ++p) {
     const std::uint8_t index = indices[p];
     const std::uint8_t canonical = m_sheet.Canonical(index);
@@ -73,16 +78,17 @@ void CBlockCutter::CutIndexed(std::int32_t cx, std::int32_t cy, BlockInfo& recor
       m_slots[canonical] = slot;
       record.Pixels[p] = slot;
     } else {
-      ReportExtraColour(cx, cy);
+      ReportExtraColour(cx, cy, reported);
       record.Pixels[p] = 0;
     }
   }
 }
 
 // The same for sheets without a palette, comparing the colours themselves.
-void CBlockCutter::CutColours(std::int32_t cx, std::int32_t cy, BlockInfo& record) const {
+void CBlockCutter::CutColours(std::int32_t cx, std::int32_t cy, BlockInfo& record) {
   std::array<PaletteEntry, 64> colours;
   m_sheet.CellColours(cx, cy, colours);
+  bool reported = false;
   for (std::size_t p = 0; p < 64; ++p) {
     const PaletteEntry& c = colours[p];
     record.nColourSum += c.red + c.green + c.blue;
@@ -95,7 +101,7 @@ void CBlockCutter::CutColours(std::int32_t cx, std::int32_t cy, BlockInfo& recor
       record.Pixels[p] = static_cast<std::int8_t>(k);
       ++record.nColours;
     } else {
-      ReportExtraColour(cx, cy);
+      ReportExtraColour(cx, cy, reported);
       record.Pixels[p] = 0;
     }
   }

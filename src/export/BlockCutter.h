@@ -20,19 +20,21 @@ class CBlockCutter {
   BlockInfo ForcedFirst() const;
 
   // Cell (cx, cy) must be a whole cell of the sheet. Every pixel whose colour
-  // does not fit the four is reported and gets index 0.
+  // does not fit the four gets index 0; the block is reported once, unless the
+  // user chose to ignore the rest of this export's colour warnings.
   BlockInfo Cut(std::int32_t cx, std::int32_t cy);
 
  private:
   BlockInfo EmptyRecord() const;
   void CutIndexed(std::int32_t cx, std::int32_t cy, BlockInfo& record);
-  void CutColours(std::int32_t cx, std::int32_t cy, BlockInfo& record) const;
-  void ReportExtraColour(std::int32_t cx, std::int32_t cy) const;
+  void CutColours(std::int32_t cx, std::int32_t cy, BlockInfo& record);
+  void ReportExtraColour(std::int32_t cx, std::int32_t cy, bool& reported);
 
   const CSheetColours& m_sheet;
   PaletteEntry m_transparent;
   bool m_bFirstTrans;
   IPrompts& m_prompts;
+  bool m_bIgnoreColourWarnings = false;  // "Ignore All": one cutter serves one export
   // Indexed sheets: which colour (by canonical index) holds which place in the
   // block being cut; a slot counts only when its stamp is the current block's.
   std::int32_t m_nTransparentCanonical = -1;

@@ -1,5 +1,5 @@
 // Cutting frames into 8x8 blocks: which cells, in which order, the forced block,
-// and the per-pixel warning for a fifth colour.
+// and the warning for a fifth colour (once per block).
 #include <gtest/gtest.h>
 
 #include "export/BlockCutter.h"
@@ -61,7 +61,7 @@ Cell FiveColourCell() {
   return cell;
 }
 
-TEST(PrepareCutting, FifthColourIsWarnedOncePerPixelAndClearedToIndexZero) {
+TEST(PrepareCutting, FifthColourIsWarnedOncePerBlockAndClearedToIndexZero) {
   ExportFixture f;
   f.MakeSheet(24, 16, kColours);
   f.FillCell(2, 1, FiveColourCell());
@@ -71,7 +71,7 @@ TEST(PrepareCutting, FifthColourIsWarnedOncePerPixelAndClearedToIndexZero) {
   EXPECT_EQ(b.nColours, 4);
   const std::pair<int, int> pixels[] = {{0, 0}, {3, 1}, {9, 2}, {10, 3}, {12, 0}, {63, 0}};
   for (const auto& [p, index] : pixels) EXPECT_EQ(b.Pixels[static_cast<std::size_t>(p)], index) << p;
-  EXPECT_EQ(prompts.m_messages, std::vector<std::string>(6, TooManyMessage(16, 8)));
+  EXPECT_EQ(prompts.m_messages, std::vector<std::string>{TooManyMessage(16, 8)});
   EXPECT_EQ(b.nColourSum, 55 * 48 + 120 + 80 + 80 + 6 * 80);  // the warned pixels still count
 
   // With the first-colour rule only three more colours fit: colour 4 is warned too.
@@ -81,7 +81,7 @@ TEST(PrepareCutting, FifthColourIsWarnedOncePerPixelAndClearedToIndexZero) {
   EXPECT_TRUE(SameColour(f.Block(0).Colours[0], kT));
   EXPECT_EQ(f.Block(0).Pixels[0], 1);
   EXPECT_EQ(f.Block(0).Pixels[10], 0);
-  EXPECT_EQ(f.prompts.m_messages, std::vector<std::string>(7, TooManyMessage(16, 8)));
+  EXPECT_EQ(f.prompts.m_messages, std::vector<std::string>{TooManyMessage(16, 8)});
 }
 
 // The golden exports pin the forced block's output; here its record and the stale tables.
