@@ -1,0 +1,31 @@
+#pragma once
+// Printing the canvas: the magnified canvas with the current frame, as the canvas
+// pane shows it, scaled to fill the page with whole, crisp pixels.
+#include <QImage>
+
+class QPrinter;
+class QWidget;
+
+namespace pixolan {
+
+class CPxoDoc;
+
+class CCanvasPrinter {
+ public:
+  CCanvasPrinter(CPxoDoc& doc, QPrinter& printer, QWidget* parent) : m_doc(doc), m_printer(printer), m_parent(parent) {}
+
+  void PrintWithDialog();
+  void Print();
+  void Preview();
+  // The canvas as the pane draws it at the document's zoom, without the selection's preview.
+  static QImage RenderCanvas(CPxoDoc& doc);
+  // Paints the one page onto the printer.
+  void PaintPage(QPrinter& printer);
+
+ private:
+  CPxoDoc& m_doc;
+  QPrinter& m_printer;
+  QWidget* m_parent;
+};
+
+}  // namespace pixolan

@@ -1,0 +1,79 @@
+#include "ui/ChildFrame.h"
+
+#include <QHBoxLayout>
+#include <QShowEvent>
+#include <QSplitter>
+
+#include "ui/AnimDetails.h"
+#include "ui/ImageView.h"
+#include "ui/QtGeometry.h"
+#include "ui/SpriteView.h"
+#include "view/PaneLayout.h"
+
+namespace pixolan {
+
+CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+  auto* layout = new QHBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  m_wndSplitter = new QSplitter(Qt::Horizontal, this);
+  m_wndSplitter->setChildrenCollapsible(false);
+  m_wndSplitter2 = new QSplitter(Qt::Vertical, m_wndSplitter);
+  m_wndSplitter2->setChildrenCollapsible(false);
+  m_pImageView = new CPxoImageView(doc, m_wndSplitter2);
+  m_pAnimDetails = new CPxoAnimDetails(doc, m_wndSplitter2);
+  m_pSpriteView = new CPxoSpriteView(doc, m_wndSplitter);
+  m_wndSplitter->addWidget(m_wndSplitter2);
+  m_wndSplitter->addWidget(m_pSpriteView);
+  m_wndSplitter2->addWidget(m_pImageView);
+  m_wndSplitter2->addWidget(m_pAnimDetails);
+  m_wndSplitter->setSizes({200, 200});
+  m_wndSplitter2->setSizes({100, 100});
+  layout->addWidget(m_wndSplitter);
+  connect(m_pImageView, &CScrollingView::activated, this, [this] { SetActiveView(m_pImageView); });
+  connect(m_pSpriteView, &CScrollingView::activated, this, [this] { SetActiveView(m_pSpriteView); });
+  connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
+  // The first pane is the sheet's: it starts as the active view.
+  m_pActiveView = m_pImageView;
+  setFocusProxy(m_pImageView);
+}
+
+void CChildFrame::InitialUpdateFrame() {
+  m_pSpriteView->OnInitialUpdate();
+  m_pImageView->OnInitialUpdate();
+  m_pAnimDetails->OnInitialUpdate();
+}
+
+void CChildFrame::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  RecalcPanes();
+}
+
+void CChildFrame::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // A window sized while hidden lays its splitters out only now.
+  RecalcPanes();
+}
+
+void CChildFrame::RecalcPanes() {
+  if (QLayout* frameLayout = layout()) frameLayout->activate();
+  const PaneSplit split = SplitChildClient(ToCRect(rect()));
+  const int outerTotal = m_wndSplitter->width() - m_wndSplitter->handleWidth();
+  const int innerTotal = m_wndSplitter2->height() - m_wndSplitter2->handleWidth();
+  m_wndSplitter->setSizes({split.nLeftColumnWidth, std::max(outerTotal - split.nLeftColumnWidth, 0)});
+  m_wndSplitter2->setSizes({split.nTopRowHeight, std::max(innerTotal - split.nTopRowHeight, 0)});
+}
+
+void CChildFrame::SetActiveView(QWidget* view) { m_pActiveView = view; }
+
+void CChildFrame::ActivateNextPane(int direction) {
+  const QWidget* panes[] = {m_pImageView, m_pAnimDetails, m_pSpriteView};
+  int index = 0;
+  for (int i = 0; i < 3; ++i) {
+    if (panes[i] == m_pActiveView) index = i;
+  }
+  QWidget* next = const_cast<QWidget*>(panes[(index + 3 + direction) % 3]);
+  SetActiveView(next);
+  next->setFocus(Qt::TabFocusReason);
+}
+
+}  // namespace pixolan

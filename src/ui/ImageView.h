@@ -1,0 +1,39 @@
+#pragma once
+// The sheet pane: the sheet at its actual size, centred, with an inverted block
+// cursor; a drag marks a rectangle of whole blocks as the document's selection.
+#include "ui/ScrollingView.h"
+#include "ui/SheetPicture.h"
+#include "ui/ViewBridge.h"
+#include "view/ImageViewModel.h"
+
+namespace pixolan {
+
+class CPxoDoc;
+
+class CPxoImageView : public CScrollingView {
+  Q_OBJECT
+ public:
+  CPxoImageView(CPxoDoc& doc, QWidget* parent = nullptr);
+
+  void OnInitialUpdate();
+  const CImageViewModel& Model() const { return m_model; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void OnMouseLeave() override;
+  void OnClientSize(CSize client) override;
+
+ private:
+  void OnUpdate(long hint);
+
+  CPxoDoc& m_doc;
+  CImageViewModel m_model;
+  CSheetPicture m_picture;
+  bool m_bCaptured = false;
+  CViewBridge m_bridge;
+};
+
+}  // namespace pixolan

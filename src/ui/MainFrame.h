@@ -1,0 +1,55 @@
+#pragma once
+// The main window: menus, toolbar, status bar with its five panes, and the MDI
+// area holding one maximised window per open document view set.
+#include <QMainWindow>
+#include <QTimer>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace pixolan {
+
+class CPxoApp;
+class CChildFrame;
+class CMainMenus;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit CMainFrame(CPxoApp& app);
+  ~CMainFrame() override;
+
+  // Adds a document window, shown maximised.
+  void AddChildFrame(CChildFrame* frame);
+  CChildFrame* ActiveChildFrame() const;
+  std::vector<CChildFrame*> ChildFrames() const;
+  QMdiArea* MdiArea() const { return m_mdiArea; }
+  CMainMenus& Menus() const { return *m_menus; }
+  QLabel* CoordinatesPane() const { return m_paneCoordinates; }
+  // Brings menus, titles and the status panes up to date, as after every command.
+  void OnIdle();
+  // Runs a command by id, as the menus and the toolbar do.
+  void OnCommand(int id);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControlBars();
+  void CreateStatusBar();
+  bool OnDocumentCommand(int id);
+  bool OnWindowCommand(int id);
+  void UpdateTitles();
+
+  CPxoApp& m_app;
+  QMdiArea* m_mdiArea = nullptr;
+  CMainMenus* m_menus = nullptr;
+  QLabel* m_paneCoordinates = nullptr;
+  QTimer m_idleTimer;
+};
+
+}  // namespace pixolan

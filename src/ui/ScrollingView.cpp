@@ -1,0 +1,72 @@
+#include "ui/ScrollingView.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "ui/QtGeometry.h"
+
+namespace pixolan {
+
+CScrollingView::CScrollingView(QWidget* parent) : QAbstractScrollArea(parent) {
+  viewport()->setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setFrameShape(QFrame::NoFrame);
+}
+
+CPoint CScrollingView::ScrollPosition() const {
+  return CPoint{horizontalScrollBar()->value(), verticalScrollBar()->value()};
+}
+
+void CScrollingView::SetScrollSizes(CSize total) {
+  m_total = total;
+  UpdateScrollBars();
+}
+
+void CScrollingView::UpdateScrollBars() {
+  const QSize client = viewport()->size();
+  const auto setUp = [](QScrollBar* bar, int total, int client) {
+    const int page = std::max(total / 10, 1);
+    bar->setRange(0, std::max(total - client, 0));
+    bar->setPageStep(std::max(std::min(page, client), 1));
+    bar->setSingleStep(std::max(page / 10, 1));
+  };
+  setUp(horizontalScrollBar(), m_total.cx, client.width());
+  setUp(verticalScrollBar(), m_total.cy, client.height());
+}
+
+void CScrollingView::resizeEvent(QResizeEvent* event) {
+  QAbstractScrollArea::resizeEvent(event);
+  UpdateScrollBars();
+  OnClientSize(ToCSize(viewport()->size()));
+}
+
+bool CScrollingView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Leave) OnMouseLeave();
+  return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CScrollingView::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }
+
+void CScrollingView::focusInEvent(QFocusEvent* event) {
+  QAbstractScrollArea::focusInEvent(event);
+  emit activated();
+}
+
+void CScrollingView::mousePressEvent(QMouseEvent* event) {
+  setFocus(Qt::MouseFocusReason);
+  emit activated();
+  QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CScrollingView::UpdatePointer(bool hide) {
+  if (hide) {
+    viewport()->setCursor(Qt::BlankCursor);
+  } else {
+    viewport()->unsetCursor();
+  }
+}
+
+}  // namespace pixolan

@@ -1,0 +1,40 @@
+#pragma once
+// A scrolling pane in the manner of the views: a logical area of a given size
+// shown through the viewport, scroll steps of a tenth of the total (page) and a
+// tenth of the page (line), the pointer hidden on request, and mouse-leave notice.
+#include <QAbstractScrollArea>
+
+#include "view/ViewTypes.h"
+
+namespace pixolan {
+
+class CScrollingView : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  explicit CScrollingView(QWidget* parent = nullptr);
+
+  // The current scroll position (sx, sy): logical = client + scroll.
+  CPoint ScrollPosition() const;
+  void SetScrollSizes(CSize total);
+
+ signals:
+  // The view was clicked or focused: it is now its frame's active view.
+  void activated();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  virtual void OnMouseLeave() {}
+  virtual void OnClientSize(CSize /*client*/) {}
+  void UpdatePointer(bool hide);
+
+ private:
+  void UpdateScrollBars();
+
+  CSize m_total;
+};
+
+}  // namespace pixolan

@@ -1,0 +1,65 @@
+#include "ui/SpriteView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "document/PxoDoc.h"
+#include "ui/QtGeometry.h"
+#include "ui/SpritePainter.h"
+#include "ui/TextCodec.h"
+
+namespace pixolan {
+
+CPxoSpriteView::CPxoSpriteView(CPxoDoc& doc, QWidget* parent)
+    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](long hint) { OnUpdate(hint); }) {
+  viewport()->setAutoFillBackground(false);
+  SetScrollSizes(CSize{640, 576});
+}
+
+void CPxoSpriteView::OnInitialUpdate() {
+  OnUpdate(0);
+  SetScrollSizes(m_model.ScrollSize());
+  m_model.OnSize(ToCSize(viewport()->size()));
+}
+
+void CPxoSpriteView::OnUpdate(long hint) {
+  if (hint == 0 || hint == HINT_IMAGE_CHANGED) m_picture.Invalidate();
+  ApplyRepaint(viewport(), m_model.OnUpdate(hint, ScrollPosition()));
+  UpdatePointerForSelection();
+}
+
+QString CPxoSpriteView::CoordinatesText() const { return FromCoreText(m_model.CoordinatesText()); }
+
+void CPxoSpriteView::OnClientSize(CSize client) { m_model.OnSize(client); }
+
+void CPxoSpriteView::paintEvent(QPaintEvent* event) {
+  QPainter painter(viewport());
+  PaintSpriteView(painter, m_model, m_picture.Get(m_doc), ScrollPosition(), event->rect());
+}
+
+void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {
+  ApplyRepaint(viewport(), m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition()));
+  UpdatePointerForSelection();
+  CScrollingView::mouseMoveEvent(event);
+}
+
+void CPxoSpriteView::mousePressEvent(QMouseEvent* event) {
+  CScrollingView::mousePressEvent(event);
+  if (event->button() != Qt::LeftButton) return;
+  // The press position is where the frame goes, even without a move before it.
+  m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition());
+  ApplyRepaint(viewport(), m_model.OnLButtonDown(ScrollPosition()));
+  UpdatePointerForSelection();
+}
+
+void CPxoSpriteView::scrollContentsBy(int dx, int dy) {
+  ApplyRepaint(viewport(), m_model.OnScroll());
+  CScrollingView::scrollContentsBy(dx, dy);
+}
+
+void CPxoSpriteView::OnMouseLeave() { ApplyRepaint(viewport(), m_model.OnMouseLeave()); }
+
+void CPxoSpriteView::UpdatePointerForSelection() { UpdatePointer(m_model.HidePointer()); }
+
+}  // namespace pixolan
