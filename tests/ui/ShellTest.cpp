@@ -1,0 +1,128 @@
+// The application shell: numbered new documents and their windows, the editing
+// commands that stay disabled, the save prompt's three answers, a broken file.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTest>
+
+#include "ModalScript.h"
+#include "UiFixture.h"
+#include "document/PxoDoc.h"
+#include "ui/ChildFrame.h"
+#include "ui/CommandIds.h"
+#include "ui/MainFrame.h"
+#include "ui/MainMenus.h"
+#include "ui/PxoApp.h"
+
+namespace pixolan::test {
+namespace {
+
+// Presses a button of the message box on top and keeps its text.
+ModalScript::Step AnswerBox(QString* text, QMessageBox::StandardButton button) {
+  return [text, button](QWidget* top) {
+    auto* box = qobject_cast<QMessageBox*>(top);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Pixolan");
+    *text = box->text();
+    QTest::mouseClick(box->button(button), Qt::LeftButton);
+  };
+}
+
+class Shell : public ::testing::Test {
+ protected:
+  // A saved document on the cell sheet, to open through the application.
+  std::string SavedDocument() {
+    WriteFile(m_dir / "cells.bmp", CellSheet());
+    CScriptedPrompts prompts;
+    CMemorySettings settings;
+    CPxoDoc doc(prompts, settings);
+    doc.m_strImagePath = (m_dir / "cells.bmp").string();
+    EXPECT_NE(doc.LoadImage(doc.m_strImagePath), nullptr);
+    const std::string path = (m_dir / "walk.pxo").string();
+    EXPECT_TRUE(doc.OnSaveDocument(path));
+    return path;
+  }
+  QMdiSubWindow* SubWindowOf(CPxoDoc* doc) {
+    for (QMdiSubWindow* sub : m_app.MainFrame().MdiArea()->subWindowList()) {
+      if (&qobject_cast<CChildFrame*>(sub->widget())->Document() == doc) return sub;
+    }
+    return nullptr;
+  }
+  // Closes the document's window, answering the save prompt with `button`.
+  QString CloseAnswering(CPxoDoc* doc, QMessageBox::StandardButton button) {
+    QString asked;
+    ModalScript script({AnswerBox(&asked, button)});
+    SubWindowOf(doc)->close();
+    QTest::qWait(20);
+    EXPECT_TRUE(script.Finished());
+    return asked;
+  }
+
+  TempDir m_dir;
+  CPxoApp m_app;
+};
+
+TEST_F(Shell, NewDocumentsAreNumberedAndEveryWindowHasItsOwnViews) {
+  CPxoDoc* first = m_app.OnFileNew();
+  CPxoDoc* second = m_app.OnFileNew();
+  ASSERT_TRUE(first != nullptr && second != nullptr);
+  EXPECT_EQ(first->GetTitle(), "Pixolan1");
+  EXPECT_EQ(second->GetTitle(), "Pixolan2");
+  m_app.MainFrame().OnCommand(ID_WINDOW_NEW);
+  const std::vector<CChildFrame*> frames = m_app.MainFrame().ChildFrames();
+  ASSERT_EQ(frames.size(), 3u);
+  EXPECT_EQ(&frames[2]->Document(), second);
+  EXPECT_NE(frames[2]->SpriteView(), frames[1]->SpriteView());
+  EXPECT_EQ(m_app.FrameTitle(*frames[2]), "Pixolan2:2");
+  EXPECT_TRUE(qobject_cast<QMdiSubWindow*>(frames[2]->parentWidget())->isMaximized());
+  for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {
+    EXPECT_FALSE(m_app.MainFrame().Menus().Action(id)->isEnabled()) << id;
+  }
+}
+
+TEST_F(Shell, ClosingAModifiedDocumentAsksToSaveIt) {
+  const std::string path = SavedDocument();
+  const std::vector<std::uint8_t> saved = ReadFile(path);
+  CPxoDoc* doc = m_app.OpenDocumentFile(path);
+  ASSERT_NE(doc, nullptr);
+  doc->SetCurrentAnimation(nullptr);
+  doc->m_animations.push_back(std::make_unique<CAnimation>());
+  doc->m_animations.back()->SetName("Run");
+  doc->m_animations.back()->SetFrameCount(1);
+  doc->SetModifiedFlag();
+
+  EXPECT_EQ(CloseAnswering(doc, QMessageBox::Cancel), QString::fromStdString("Save changes to " + path + "?"));
+  ASSERT_EQ(m_app.Documents().size(), 1u);
+  EXPECT_EQ(ReadFile(path), saved);
+
+  CloseAnswering(doc, QMessageBox::Yes);
+  EXPECT_TRUE(m_app.Documents().empty());
+  EXPECT_NE(ReadFile(path), saved);  // now with the animation
+
+  const std::vector<std::uint8_t> withRun = ReadFile(path);
+  doc = m_app.OpenDocumentFile(path);
+  ASSERT_NE(doc, nullptr);
+  doc->m_animations.clear();
+  doc->SetModifiedFlag();
+  CloseAnswering(doc, QMessageBox::No);
+  EXPECT_TRUE(m_app.Documents().empty());
+  EXPECT_EQ(ReadFile(path), withRun);
+}
+
+TEST_F(Shell, ABrokenDocumentIsRefusedWithItsMessage) {
+  const auto path = m_dir / "broken.pxo";
+  WriteFile(path, std::string_view("PXOV1.01\x05\x00\x00\x00", 12));
+  QString message;
+  ModalScript script({AnswerBox(&message, QMessageBox::Ok)});
+  EXPECT_EQ(m_app.OpenDocumentFile(path.string()), nullptr);
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(message, QString::fromStdString("An unknown error occurred while accessing " + path.string() + "."));
+  EXPECT_TRUE(m_app.MainFrame().ChildFrames().empty());
+}
+
+}  // namespace
+}  // namespace pixolan::test
