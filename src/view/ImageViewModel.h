@@ -38,7 +38,8 @@ class CImageViewModel {
   // True when the view should capture the mouse (a drag starts: the document has a sheet).
   bool OnLButtonDown(CPoint client, CPoint scroll);
   // Only while captured: ends the drag, sets the document's selection clipped to the
-  // sheet's whole 8x8 cells (no selection when it covers none) and repaints all.
+  // sheet's whole 8x8 cells and repaints all. A drag covering no whole cell sets
+  // nothing: the document keeps the selection it had (perhaps a lifted frame's).
   Repaint OnLButtonUp(CPoint scroll, bool captured);
   Repaint OnMouseLeave();
   // The pointer is hidden over the pane while a sheet is shown.

@@ -1,4 +1,5 @@
 #include <climits>
+#include <cstdlib>
 
 #include "ViewFixture.h"
 #include "view/SpriteViewModel.h"
@@ -10,7 +11,6 @@ class SpriteViewModelTest : public ViewTest {
  protected:
   SpriteViewModelTest() { m_model.OnSize({700, 600}); }  // centre (350, 300)
 
-  // Current animation "Walk" of `frames` frames, frame `current` current.
   CAnimation& Walk(std::uint32_t frames, std::int32_t current) {
     CAnimation& walk = AddAnimation("Walk", frames);
     m_doc.m_pCurrentAnim = &walk;
@@ -22,18 +22,13 @@ class SpriteViewModelTest : public ViewTest {
 };
 
 TEST_F(SpriteViewModelTest, CentreAndScrollSizeFollowCanvasZoomAndPane) {
-  struct Case {
-    std::int32_t width, height, zoom;
-    CSize pane;
-    CPoint centre;
-    CSize scroll;
-  };
+  struct Case { std::int32_t width, height, zoom; CSize pane; CPoint centre; CSize scroll; };
   const Case cases[] = {
       {160, 144, 4, {700, 600}, {350, 300}, {640, 576}},
       {160, 144, 4, {300, 200}, {320, 288}, {640, 576}},  // the canvas starts at logical 0
       {160, 144, 0, {100, 100}, {80, 72}, {160, 144}},    // a zoom below 1 is drawn as 1
       {160, 144, -7, {100, 100}, {80, 72}, {160, 144}},
-      {INT32_MAX, INT32_MAX, INT32_MAX, {100, 100}, {32768, 32768}, {65536, 65536}},  // from a hostile file
+      {INT32_MAX, INT32_MAX, INT32_MAX, {100, 100}, {32768, 32768}, {65536, 65536}},  // a hostile file
       {INT32_MIN, -1, INT32_MIN, {100, 100}, {50, 50}, {1, 1}},
   };
   for (const Case& c : cases) {
@@ -52,22 +47,20 @@ TEST_F(SpriteViewModelTest, CanvasIsWhiteInsideAndGreyAroundTheClipBox) {
   EXPECT_EQ(paint.rectCanvas, (CRect{-320, -288, 320, 288}));  // logical (30, 12) to (670, 588)
   EXPECT_EQ(paint.ptHorzFrom, (CPoint{-320, 0}));
   EXPECT_EQ(paint.ptVertTo, (CPoint{0, 288}));
-  const std::vector<CRect> grey{{-350, 288, 350, 300}, {-350, -300, 350, -288}, {320, -288, 350, 288},
-                                {-350, -288, -320, 288}};
-  EXPECT_EQ(paint.greyRects, grey);  // below, above, right, left
-  EXPECT_TRUE(m_model.PaintCanvas({100, 100, 600, 500}).greyRects.empty());
+  const std::vector<CRect> below_above_right_left{
+      {-350, 288, 350, 300}, {-350, -300, 350, -288}, {320, -288, 350, 288}, {-350, -288, -320, 288}};
+  EXPECT_EQ(paint.greyRects, below_above_right_left);
+  EXPECT_TRUE(m_model.PaintCanvas({30, 12, 670, 588}).greyRects.empty());  // exactly the canvas
   EXPECT_EQ(m_model.PaintCanvas({660, 0, 700, 100}).greyRects,
             (std::vector<CRect>{{310, -300, 350, -288}, {320, -288, 350, -200}}));
 }
 
 TEST_F(SpriteViewModelTest, CanvasPositionTruncatesTowardZero) {
-  struct Case {
-    std::int32_t fromCentre, canvas;
-  };
-  const Case cases[] = {{-1, 0}, {-3, 0}, {-4, -1}, {-5, -1}, {-7, -1}, {-8, -2}, {3, 0}, {4, 1}, {7, 1}, {8, 2}};
-  for (const Case& c : cases) {
-    m_model.OnMouseMove({350 + c.fromCentre, 300 + c.fromCentre}, {});
-    EXPECT_EQ(m_model.m_ptCanvas, (CPoint{c.canvas, c.canvas})) << c.fromCentre;
+  const std::pair<std::int32_t, std::int32_t> fromCentreToCanvas[] = {{-1, 0}, {-3, 0}, {-4, -1}, {-7, -1}, {-8, -2},
+                                                                      {3, 0},  {4, 1},  {7, 1},   {8, 2}};
+  for (const auto& [offset, canvas] : fromCentreToCanvas) {
+    m_model.OnMouseMove({350 + offset, 300 + offset}, {});
+    EXPECT_EQ(m_model.m_ptCanvas, (CPoint{canvas, canvas})) << offset;
   }
   m_model.OnMouseMove({345, 300}, {});
   EXPECT_EQ(m_model.CoordinatesText(), "X = -1, Y = 0");
@@ -81,31 +74,24 @@ TEST_F(SpriteViewModelTest, SelectionIsPreviewedAndPlacedMagnified) {
   m_doc.SetSelection({0, 0, 16, 16});
   const CRect at{350 - 32, 300 - 32, 350 + 32, 300 + 32};  // canvas (-8, -8), 64 by 64
   m_model.OnMouseMove({350 - 32, 300 - 32}, {});
-  EXPECT_EQ(m_model.m_rectPreview, at);
   EXPECT_TRUE(m_model.HidePointer());
-  const SpritePaint preview = m_model.Paint({});
-  ASSERT_TRUE(preview.preview);
-  EXPECT_EQ(preview.preview->rectDest, at);
-  EXPECT_EQ(preview.preview->rectSource, (CRect{0, 0, 16, 16}));
-
+  const std::optional<StretchBlit> preview = m_model.Paint({}).preview;
+  EXPECT_EQ(preview->rectDest, at);
+  EXPECT_EQ(preview->rectSource, (CRect{0, 0, 16, 16}));
   EXPECT_TRUE(m_model.OnLButtonDown({}).bWhole);
   EXPECT_FALSE(Selection());
-  EXPECT_TRUE(walk.Frame(1)->m_bValid);
   EXPECT_EQ(walk.Frame(1)->m_nOffsetX, -8);
   const SpritePaint placed = m_model.Paint({});
-  ASSERT_TRUE(placed.frame);
   EXPECT_EQ(placed.frame->rectDest, at);
   EXPECT_FALSE(placed.preview);
-  const CRect scrolled{at.left - 10, at.top - 5, at.right - 10, at.bottom - 5};
-  EXPECT_EQ(m_model.CanvasRectOfFrame(*walk.Frame(1), {10, 5}), scrolled);
+  EXPECT_EQ(m_model.CanvasRectOfFrame(*walk.Frame(1), {10, 5}), (CRect{at.left - 10, at.top - 5, at.right - 10, 327}));
 }
 
 TEST_F(SpriteViewModelTest, ClickPlacesOnlyWithSheetSelectionAndAFrameToTakeIt) {
   GiveSheet(32, 32);
   m_doc.SetSelection({0, 0, 8, 8});
   EXPECT_TRUE(m_model.OnLButtonDown({}).Empty());  // no current animation
-  EXPECT_TRUE(Selection());
-  CAnimation& walk = Walk(2, 5);  // frame number out of range
+  CAnimation& walk = Walk(2, 5);                     // a frame number out of range
   EXPECT_TRUE(m_model.OnLButtonDown({}).Empty());
   EXPECT_TRUE(Selection());
   m_doc.m_nCurrentFrame = 1;
@@ -115,7 +101,7 @@ TEST_F(SpriteViewModelTest, ClickPlacesOnlyWithSheetSelectionAndAFrameToTakeIt) 
 }
 
 TEST_F(SpriteViewModelTest, ClickWithoutSelectionLiftsThePlacedFrame) {
-  CAnimation& walk = Walk(1, 1);  // lifting needs no sheet
+  CAnimation& walk = Walk(1, 1);                     // lifting needs no sheet
   EXPECT_TRUE(m_model.OnLButtonDown({}).Empty());  // frame not placed: nothing
   walk.Frame(1)->Set({8, 0, 24, 8}, 3, 4);
   m_model.OnMouseMove({350 + 8, 300 - 4}, {});  // canvas (2, -1)
@@ -133,17 +119,14 @@ TEST_F(SpriteViewModelTest, GuideShowsWherePreviousFrameStands) {
   GiveSheet(32, 32);
   CAnimation& walk = Walk(3, 3);
   walk.Frame(2)->Set({0, 0, 8, 16}, -2, 1);
-  const CRect second{350 - 8, 300 + 4, 350 - 8 + 32, 300 + 4 + 64};
-  SpritePaint paint = m_model.Paint({});
-  EXPECT_EQ(paint.guide, second);
-  EXPECT_FALSE(paint.frame);
-  m_doc.m_nCurrentFrame = 1;  // frame 1 not placed and no frame before it
-  paint = m_model.Paint({});
-  EXPECT_FALSE(paint.guide);
-  EXPECT_FALSE(paint.frame);
+  const CRect second{342, 304, 342 + 32, 304 + 64};
+  EXPECT_EQ(m_model.Paint({}).guide, second);
+  m_doc.m_nCurrentFrame = 1;  // not placed, and no frame before it
+  const SpritePaint first = m_model.Paint({});
+  EXPECT_FALSE(first.guide || first.frame);
   m_doc.m_nCurrentFrame = 2;
   m_doc.m_pImage.reset();
-  EXPECT_FALSE(m_model.Paint({}).frame);  // no sheet to copy from, but the place is known
+  EXPECT_FALSE(m_model.Paint({}).frame);  // nothing to copy from, but the place is kept for hint 3
   EXPECT_EQ(m_model.m_rectFrame, second);
 }
 
@@ -173,8 +156,7 @@ TEST_F(SpriteViewModelTest, HostileDocumentValuesStayInsideViewCoordinates) {
   m_doc.SetSelection({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
   m_model.OnMouseMove({INT32_MIN, INT32_MAX}, {INT32_MIN, INT32_MAX});
   const SpritePaint paint = m_model.Paint({INT32_MAX, INT32_MIN});
-  const CanvasPaint canvas = m_model.PaintCanvas({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX});
-  std::vector<CRect> rects = canvas.greyRects;
+  std::vector<CRect> rects = m_model.PaintCanvas({INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}).greyRects;
   rects.insert(rects.end(), {m_model.m_rectPreview, m_model.m_rectFrame, *paint.guide});
   for (const CRect& r : rects) {
     for (std::int32_t v : {r.left, r.top, r.right, r.bottom}) EXPECT_LE(std::abs(v), kMaxViewCoordinate);
