@@ -1,11 +1,17 @@
 #!/usr/bin/env bash
-# Builds Pixolan and runs its main job on the bundled example: shows what the
-# sheet and the document hold, then exports the document's animations and the
-# sheet's palettes as Game Boy assembler source.
+# Builds Pixolan and opens the desktop application on the bundled example. On a
+# machine without a display it says so and runs the headless main job instead:
+# what the sheet and the document hold, then both Game Boy exports.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build -DPIXOLAN_BUILD_TESTS=OFF
+
+if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
+  exec build/bin/pixolan examples/walker.pxo
+fi
+
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the headless export of examples/ instead."
 cli=build/bin/pixolan-cli
 out=build/examples
 mkdir -p "$out"

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QPushButton>
 
 #include "document/PxoDoc.h"
@@ -171,6 +172,15 @@ void CPxoAnimDetails::ShowContextMenu(const QPoint& globalPos) {
   menu.addAction("Insert Frame", this, [this] { m_doc.OnInsertFrame(); });
   menu.addAction("Properties", this, [this] { m_doc.OnAnimProperties(); });
   menu.exec(globalPos);
+}
+
+void CPxoAnimDetails::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  // The list takes the pane's height, so long lists need less scrolling.
+  const QFontMetrics metrics(font());
+  const QRect list = DialogUnitsToPixels(metrics, 5, 5, 105, 140);
+  const int margin = list.top();
+  m_listAnims->setGeometry(list.left(), list.top(), list.width(), std::max(height() - 2 * margin, list.height() / 2));
 }
 
 void CPxoAnimDetails::mousePressEvent(QMouseEvent* event) {

@@ -40,6 +40,7 @@ class CPxoAnimDetails : public QWidget {
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void BuildControls();

@@ -23,7 +23,7 @@
 namespace pixolan {
 
 CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
-  setWindowTitle("Pixolan");
+  setWindowTitle("Pixolan[*]");
   setWindowIcon(QIcon(":/icons/pixolan.svg"));
   setAcceptDrops(true);
   m_mdiArea = new QMdiArea(this);

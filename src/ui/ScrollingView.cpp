@@ -27,11 +27,12 @@ void CScrollingView::SetScrollSizes(CSize total) {
 
 void CScrollingView::UpdateScrollBars() {
   const QSize client = viewport()->size();
+  // A page is what the pane shows (so the thumb's length tells how much that is), a
+  // line a hundredth of the whole.
   const auto setUp = [](QScrollBar* bar, int total, int client) {
-    const int page = std::max(total / 10, 1);
     bar->setRange(0, std::max(total - client, 0));
-    bar->setPageStep(std::max(std::min(page, client), 1));
-    bar->setSingleStep(std::max(page / 10, 1));
+    bar->setPageStep(std::max(client, 1));
+    bar->setSingleStep(std::max(total / 100, 1));
   };
   setUp(horizontalScrollBar(), m_total.cx, client.width());
   setUp(verticalScrollBar(), m_total.cy, client.height());

@@ -1,7 +1,6 @@
 #pragma once
-// A scrolling pane in the manner of the views: a logical area of a given size
-// shown through the viewport, scroll steps of a tenth of the total (page) and a
-// tenth of the page (line), the pointer hidden on request, and mouse-leave notice.
+// A scrolling pane: a logical area of a given size shown through the viewport,
+// the pointer hidden on request, and notice when the mouse leaves.
 #include <QAbstractScrollArea>
 
 #include "view/ViewTypes.h"
