@@ -22,6 +22,27 @@ void SetUpWarning(QMessageBox& box, std::string_view text) {
   box.setText(FromCoreText(text));
 }
 
+// The core's "desc|pattern|...||" filter as the file dialog's name filters.
+QString NameFilters(const std::string& filter) {
+  QStringList filters;
+  for (const std::string& entry : pixolan::DesktopFilters(filter)) filters << FromCoreText(entry);
+  return filters.join(QStringLiteral(";;"));
+}
+
+// Mode, filters, default suffix (without its dot) and initial name of a request. The
+// read-only box the request may hide does not exist in these dialogs.
+void ConfigureFileDialog(QFileDialog& fileDialog, const pixolan::FileDialogRequest& request) {
+  fileDialog.setWindowTitle(request.bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
+  fileDialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+  fileDialog.setFileMode(request.bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !request.bOverwritePrompt);
+  fileDialog.setNameFilter(NameFilters(request.strFilter));
+  std::string suffix = request.strDefaultExt;
+  if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
+  fileDialog.setDefaultSuffix(FromCorePath(suffix));
+  if (!request.strInitialName.empty()) fileDialog.selectFile(FromCorePath(request.strInitialName));
+}
+
 }  // namespace
 
 QWidget* CQtPrompts::ModalParent() const {
@@ -61,25 +82,6 @@ int CQtPrompts::WarningWithIgnoreAll(std::string_view text) {
   box.setEscapeButton(ok);  // closing the box is a plain OK: the next warning still shows
   box.exec();
   return box.clickedButton() == ignoreAll ? pixolan::IDIGNORE : pixolan::IDOK;
-}
-
-QString CQtPrompts::NameFilters(const std::string& filter) {
-  QStringList filters;
-  for (const std::string& entry : pixolan::DesktopFilters(filter)) filters << FromCoreText(entry);
-  return filters.join(QStringLiteral(";;"));
-}
-
-void CQtPrompts::ConfigureFileDialog(QFileDialog& fileDialog, const pixolan::FileDialogRequest& request) {
-  fileDialog.setWindowTitle(request.bOpen ? QStringLiteral("Open") : QStringLiteral("Save As"));
-  fileDialog.setAcceptMode(request.bOpen ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  fileDialog.setFileMode(request.bOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-  fileDialog.setOption(QFileDialog::DontConfirmOverwrite, !request.bOverwritePrompt);
-  fileDialog.setOption(QFileDialog::ReadOnly, false);
-  fileDialog.setNameFilter(NameFilters(request.strFilter));
-  std::string suffix = request.strDefaultExt;
-  if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
-  fileDialog.setDefaultSuffix(FromCorePath(suffix));
-  if (!request.strInitialName.empty()) fileDialog.selectFile(FromCorePath(request.strInitialName));
 }
 
 std::optional<std::string> CQtPrompts::FileDialog(const pixolan::FileDialogRequest& request) {

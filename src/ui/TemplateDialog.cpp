@@ -79,45 +79,47 @@ void CTemplateDialog::BuildControls(const DialogTemplate& dialogTemplate) {
   if (firstFocus) firstFocus->setFocus(Qt::TabFocusReason);
 }
 
-QWidget* CTemplateDialog::MakeControl(const ControlTemplate& control) {
+QWidget* CTemplateDialog::MakeButton(const ControlTemplate& control) {
+  auto* button = new QPushButton(QString::fromUtf8(control.text), this);
+  button->setDefault(control.kind == ControlKind::kDefaultButton);
+  const int id = control.nId;
+  connect(button, &QPushButton::clicked, this, [this, id] {
+    if (id == kIdOk) OnOk();
+    else if (id == kIdCancel) reject();
+    else OnPushButton(id);
+  });
+  return button;
+}
+
+QWidget* CTemplateDialog::CreateWidget(const ControlTemplate& control) {
   const QString text = QString::fromUtf8(control.text);
-  QWidget* widget = nullptr;
   switch (control.kind) {
     case ControlKind::kButton:
-    case ControlKind::kDefaultButton: {
-      auto* button = new QPushButton(text, this);
-      button->setDefault(control.kind == ControlKind::kDefaultButton);
-      const int id = control.nId;
-      connect(button, &QPushButton::clicked, this, [this, id] {
-        if (id == kIdOk) OnOk();
-        else if (id == kIdCancel) reject();
-        else OnPushButton(id);
-      });
-      widget = button;
-      break;
-    }
+    case ControlKind::kDefaultButton:
+      return MakeButton(control);
     case ControlKind::kCheckBox:
-      widget = new QCheckBox(text, this);
-      break;
+      return new QCheckBox(text, this);
     case ControlKind::kEdit:
+      return new QLineEdit(this);
     case ControlKind::kNumberEdit: {
-      // No validator on number fields: whatever is typed reaches the data exchange,
-      // which refuses it with the framework's own message.
+      // No validator: whatever is typed reaches the data exchange, which refuses
+      // it with the framework's own message.
       auto* edit = new QLineEdit(this);
-      if (control.kind == ControlKind::kNumberEdit) edit->setInputMethodHints(Qt::ImhDigitsOnly);
-      widget = edit;
-      break;
+      edit->setInputMethodHints(Qt::ImhDigitsOnly);
+      return edit;
     }
     case ControlKind::kGroupBox:
-      widget = new QGroupBox(text, this);
-      break;
+      return new QGroupBox(text, this);
     case ControlKind::kLabel:
-      widget = new QLabel(text, this);
-      break;
+      return new QLabel(text, this);
     case ControlKind::kIcon:
-      widget = new QLabel(this);
       break;
   }
+  return new QLabel(this);
+}
+
+QWidget* CTemplateDialog::MakeControl(const ControlTemplate& control) {
+  QWidget* widget = CreateWidget(control);
   QRect rect = ToPixels(control.rect);
   // Labels and check boxes grow to their text, which the desktop's font may make
   // wider than the template allowed for.

@@ -23,6 +23,8 @@ class CTemplateDialog : public QDialog {
  private:
   void BuildControls(const DialogTemplate& dialogTemplate);
   QWidget* MakeControl(const ControlTemplate& control);
+  QWidget* CreateWidget(const ControlTemplate& control);
+  QWidget* MakeButton(const ControlTemplate& control);
   QRect ToPixels(const DialogUnitRect& rect) const;
   void ShowControls(const pixolan::DialogControls& controls);
   pixolan::DialogControls CollectControls() const;

@@ -203,24 +203,6 @@ TEST(TemplateDialog, ExportOptionsBrowseKeepsTickedBox) {
   EXPECT_EQ(dialog.m_bUsePalette, 0);
 }
 
-TEST(QtPrompts, SaveDialogTakesModeSuffixNameAndFilters) {
-  pixolan::FileDialogRequest request;
-  request.bOpen = false;
-  request.strDefaultExt = ".lbm";
-  request.strInitialName = "sheet.lbm";
-  request.bOverwritePrompt = false;
-  request.strFilter = "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|All Files (*.*)|*.*||";
-  QFileDialog files;
-  CQtPrompts::ConfigureFileDialog(files, request);
-  EXPECT_EQ(files.acceptMode(), QFileDialog::AcceptSave);
-  EXPECT_TRUE(files.testOption(QFileDialog::DontConfirmOverwrite));
-  EXPECT_EQ(files.defaultSuffix(), "lbm");
-  EXPECT_EQ(files.nameFilters(),
-            (QStringList{"Bitmap Files (*.bmp)", "IFF/LBM Files (*.iff *.lbm)", "All Files (*.*)"}));
-  ASSERT_FALSE(files.selectedFiles().isEmpty());
-  EXPECT_TRUE(files.selectedFiles().constFirst().endsWith("/sheet.lbm"));
-}
-
 // The three questions: each button's answer, and a text that is not UTF-8.
 TEST(QtPrompts, BoxesAnswerWithTheirButtons) {
   CQtPrompts prompts(nullptr);
