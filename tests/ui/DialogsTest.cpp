@@ -19,7 +19,6 @@
 #include "document/InsertFrameDlg.h"
 #include "export/ExportOptionsDlg.h"
 #include "export/ExportPaletteDlg.h"
-#include "ui/AboutDlg.h"
 #include "ui/QtPrompts.h"
 #include "ui/QtSettings.h"
 #include "ui/TemplateDialog.h"
@@ -200,37 +199,23 @@ TEST(TemplateDialog, ExportOptionsBrowseKeepsTickedBox) {
   ASSERT_EQ(result, pixolan::IDOK);
   EXPECT_EQ(dialog.m_strPaletteName, ToCorePath(picked));
   EXPECT_EQ(dialog.m_bFirstTrans, 1);
-  EXPECT_EQ(dialog.m_bUsePalette, 0);
 }
 
-// The three questions: each button's answer, and a text that is not UTF-8.
+// The three questions: each button's answer, and a text that is not UTF-8 nor markup.
 TEST(QtPrompts, BoxesAnswerWithTheirButtons) {
   CQtPrompts prompts(nullptr);
-  QString texts[5];
-  int answers[4] = {};
-  RunScript({Answer(&texts[0], "Yes"), Answer(&texts[1], "No"), Answer(&texts[2], "Cancel"),
-             Answer(&texts[3], "Ignore All"), Answer(&texts[4])},
+  QString asked;
+  QString told;
+  std::vector<int> answers;
+  RunScript({Answer(&asked, "Yes"), Answer(&asked, "No"), Answer(&asked, "Cancel"), Answer(&asked, "Ignore All"),
+             Answer(&told)},
             [&] {
-              answers[0] = prompts.AskYesNoCancel("Save changes to Pixolan1?");
-              answers[1] = prompts.AskYesNoCancel("Save changes to Pixolan1?");
-              answers[2] = prompts.AskYesNoCancel("Save changes to Pixolan1?");
-              answers[3] = prompts.WarningWithIgnoreAll("Block");
+              for (int i = 0; i < 3; ++i) answers.push_back(prompts.AskYesNoCancel("Save changes to Pixolan1?"));
+              answers.push_back(prompts.WarningWithIgnoreAll("Block"));
               prompts.MessageBox("FATAL: <b>caf\xe9</b>");
             });
-  EXPECT_EQ(answers[0], pixolan::IDYES);
-  EXPECT_EQ(answers[1], pixolan::IDNO);
-  EXPECT_EQ(answers[2], pixolan::IDCANCEL);
-  EXPECT_EQ(answers[3], pixolan::IDIGNORE);
-  EXPECT_EQ(texts[0], "Save changes to Pixolan1?");
-  EXPECT_EQ(texts[4], QString::fromUtf8("FATAL: <b>caf\xc3\xa9</b>"));
-}
-
-TEST(QtPrompts, AboutBoxClosesWithOk) {
-  CAboutDlg about;
-  CQtPrompts prompts(nullptr);
-  int result = 0;
-  RunScript({[](QWidget* top) { Press(top, pixolan::IDOK); }}, [&] { result = prompts.DoModal(about); });
-  EXPECT_EQ(result, pixolan::IDOK);
+  EXPECT_EQ(answers, (std::vector<int>{pixolan::IDYES, pixolan::IDNO, pixolan::IDCANCEL, pixolan::IDIGNORE}));
+  EXPECT_EQ(told, QString::fromUtf8("FATAL: <b>caf\xc3\xa9</b>"));
 }
 
 TEST(TextCodec, Utf8WithLatin1ForStrayBytes) {
