@@ -27,6 +27,8 @@ std::string CQtSettings::GetProfileString(const std::string& section, const std:
   const QVariant value = m_settings.value(Key(section, entry));
   if (!value.isValid()) return defaultValue;
   if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
+  // An unquoted comma in a hand-edited file makes the INI reader split the text.
+  if (value.typeId() == QMetaType::QStringList) return ToCoreText(value.toStringList().join(','));
   return ToCoreText(value.toString());
 }
 
