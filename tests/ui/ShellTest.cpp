@@ -4,9 +4,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
+#include <stdexcept>
 #include <QTest>
 
 #include "ModalScript.h"
@@ -122,6 +127,39 @@ TEST_F(Shell, ABrokenDocumentIsRefusedWithItsMessage) {
   EXPECT_TRUE(script.Finished());
   EXPECT_EQ(message, QString::fromStdString("An unknown error occurred while accessing " + path.string() + "."));
   EXPECT_TRUE(m_app.MainFrame().ChildFrames().empty());
+}
+
+TEST_F(Shell, DroppedDocumentsOpen) {
+  const std::string path = SavedDocument();
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+  m_app.MainFrame().show();  // a window takes drops once it is on screen
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(&m_app.MainFrame(), &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(&m_app.MainFrame(), &drop);
+  ASSERT_EQ(m_app.Documents().size(), 1u);
+  EXPECT_EQ(m_app.Documents().front()->GetPathName(), path);
+}
+
+// An event handler that fails the way a command can.
+class Throwing : public QObject {
+ public:
+  bool event(QEvent*) override { throw std::runtime_error("disk on fire"); }
+};
+
+TEST_F(Shell, AFailingHandlerShowsAMessageAndTheApplicationGoesOn) {
+  CPxoDoc* doc = m_app.OnFileNew();
+  Throwing throwing;
+  QString message;
+  ModalScript script({AnswerBox(&message, QMessageBox::Ok)});
+  QEvent event(QEvent::User);
+  EXPECT_FALSE(QApplication::sendEvent(&throwing, &event));
+  EXPECT_TRUE(script.Finished());
+  EXPECT_EQ(message, "The command was not completed: disk on fire");
+  ASSERT_EQ(m_app.Documents().size(), 1u);
+  EXPECT_EQ(m_app.Documents().front(), doc);
 }
 
 }  // namespace
