@@ -1,5 +1,9 @@
 #include "document/PxoDoc.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "document/FrameStep.h"
 #include "document/PxoFileDialog.h"
 
 namespace pixolan {
@@ -29,17 +33,30 @@ CAnimFrame* CPxoDoc::CurrentFrameRecord() {
 }
 
 void CPxoDoc::SetCurrentFrameData(const CRect& source, std::int32_t offsetX, std::int32_t offsetY) {
-  CAnimFrame* frame = CurrentFrameRecord();
+  const CAnimFrame* frame = CurrentFrameRecord();
   if (frame == nullptr) return;
-  frame->Set(source, offsetX, offsetY);
-  SetModifiedFlag();
+  // A frame placed again exactly where it is changes nothing.
+  if (frame->m_bValid && frame->m_rectSource == source && frame->m_nOffsetX == offsetX && frame->m_nOffsetY == offsetY) {
+    return;
+  }
+  CAnimFrame placed = *frame;
+  placed.Set(source, offsetX, offsetY);
+  Apply(CFrameStep::Place(*m_pCurrentAnim, m_nCurrentFrame, placed));
 }
 
 void CPxoDoc::LiftCurrentFrame() {
-  CAnimFrame* frame = CurrentFrameRecord();
+  const CAnimFrame* frame = CurrentFrameRecord();
   if (frame == nullptr || !frame->m_bValid) return;
-  frame->m_bValid = false;
-  SetModifiedFlag();
+  CAnimFrame lifted = *frame;
+  lifted.m_bValid = false;
+  Apply(CFrameStep::Lift(*m_pCurrentAnim, m_nCurrentFrame, lifted));
+}
+
+void CPxoDoc::Apply(std::unique_ptr<CEditStep> step) {
+  CEditStep& applied = *step;  // kept by the history, which never drops its newest step
+  m_history.Push(std::move(step));
+  SetModifiedFlag(!m_history.IsAtSaved());
+  applied.Do(*this);
 }
 
 void CPxoDoc::SetCurrentAnimation(CAnimation* animation) {
@@ -54,25 +71,56 @@ void CPxoDoc::SetCurrentFrame(int n) {
   UpdateAllViews(nullptr, HINT_CURRENT_CHANGED);
 }
 
+std::unique_ptr<CRasterImage> CPxoDoc::ReadImage(const std::string& path) const {
+  std::unique_ptr<CRasterImage> image = m_readers.OpenImage(path.c_str());
+  if (image && m_bBuildDisplayBitmap && image->CreateDisplayBitmap() == nullptr) CImageReaderList::DestroyImage(image);
+  return image;
+}
+
 CRasterImage* CPxoDoc::LoadImage(const std::string& path) {
   CImageReaderList::DestroyImage(m_pImage);
   m_bSelectionValid = false;
-  m_pImage = m_readers.OpenImage(path.c_str());
-  if (!m_pImage) return nullptr;
-  if (m_bBuildDisplayBitmap && m_pImage->CreateDisplayBitmap() == nullptr) {
-    CImageReaderList::DestroyImage(m_pImage);
-    return nullptr;
-  }
+  m_pImage = ReadImage(path);
   return m_pImage.get();
 }
 
+std::string CPxoDoc::SheetFilePath() const {
+  std::error_code ec;
+  if (m_strImagePath.empty() || std::filesystem::exists(m_strImagePath, ec) || GetPathName().empty()) {
+    return m_strImagePath;
+  }
+  // A path written on another system may separate its folders either way.
+  const std::string name = m_strImagePath.substr(m_strImagePath.find_last_of("/\\") + 1);
+  const std::filesystem::path beside = std::filesystem::path(GetPathName()).parent_path() / name;
+  return !name.empty() && std::filesystem::exists(beside, ec) ? beside.string() : m_strImagePath;
+}
+
+bool CPxoDoc::ReloadImage() {
+  if (m_strImagePath.empty()) return false;
+  std::unique_ptr<CRasterImage> image = ReadImage(SheetFilePath());
+  // A file missing, half written or refused leaves the sheet shown so far.
+  if (!image) return false;
+  CImageReaderList::DestroyImage(m_pImage);
+  m_pImage = std::move(image);
+  UpdateAllViews(nullptr, HINT_SHEET_RELOADED);
+  return true;
+}
+
 bool CPxoDoc::OnNewDocument() { return CDocument::OnNewDocument(); }
+
+bool CPxoDoc::OnSaveDocument(const std::string& path) {
+  if (!CDocument::OnSaveDocument(path)) return false;
+  m_history.MarkSaved();
+  return true;
+}
 
 FileDialogRequest CPxoDoc::DocumentFileRequest(bool open) const {
   return PxoFileRequest(open, open ? std::string() : SuggestedFileName());
 }
 
 void CPxoDoc::DeleteContents() {
+  // Steps refer to the records about to go.
+  m_history.Clear();
   CImageReaderList::DestroyImage(m_pImage);
   m_animations.clear();
   // A current animation must never outlive its record.

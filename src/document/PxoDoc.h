@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "document/Animation.h"
+#include "document/EditHistory.h"
 #include "export/BlockInfo.h"
 #include "framework/Document.h"
 #include "framework/Rect.h"
@@ -26,6 +27,7 @@ enum UpdateHint : long {
   HINT_ANIM_ADDED = 2,
   HINT_CURRENT_CHANGED = 3,
   HINT_ANIM_CHANGED = 4,
+  HINT_SHEET_RELOADED = 5,  // the sheet's file was read again; everything else stays
 };
 
 class CPxoDoc : public CDocument {
@@ -36,6 +38,7 @@ class CPxoDoc : public CDocument {
   // Model
   void SetSelection(const CRect& r);
   bool GetSelection(CRect& out) const;
+  // Placing: a "Place Frame" step when the frame changes. Sends no hint.
   void SetCurrentFrameData(const CRect& source, std::int32_t offsetX, std::int32_t offsetY);
   void SetCurrentAnimation(CAnimation* animation);
   int GetCurrentFrame() const;
@@ -43,16 +46,24 @@ class CPxoDoc : public CDocument {
   // The current frame record, or null when there is none or its number is out of range.
   CAnimFrame* CurrentFrameRecord();
   // Clears the current frame's valid flag (the sprite view picks the frame up);
-  // its rectangle and offsets stay in memory. Sends no hint.
+  // its rectangle and offsets stay in memory. A "Lift Frame" step; sends no hint.
   void LiftCurrentFrame();
   // A document without views (the command line) never shows its sheet: loading
   // then skips the display bitmap, a second copy of every pixel.
   void SetBuildDisplayBitmap(bool build) { m_bBuildDisplayBitmap = build; }
   CRasterImage* LoadImage(const std::string& path);
+  // Reads the sheet's file again into a new image and, only when that succeeds,
+  // puts it in place of the old one, keeping everything else (history included);
+  // sends HINT_SHEET_RELOADED. Not an edit: the document stays as modified as it was.
+  bool ReloadImage();
+  // The file the sheet is read from: its path or, when nothing is there, the
+  // same file name beside the document (where opening the document found it).
+  std::string SheetFilePath() const;
 
   bool OnNewDocument() override;
   void DeleteContents() override;
   void Serialize(CArchive& ar) override;
+  bool OnSaveDocument(const std::string& path) override;
   FileDialogRequest DocumentFileRequest(bool open) const override;
   std::string DocumentTypeName() const override { return "Pixolan"; }
 
@@ -61,6 +72,20 @@ class CPxoDoc : public CDocument {
   void OnAddAnimation();
   void OnAnimProperties();
   void OnInsertFrame();
+  // The commands applied, once their dialogs are answered: each change is a step.
+  // A failed import (false) drops the old sheet and is no step; an import path
+  // the document file cannot hold is refused before that.
+  bool ImportImage(const std::string& path);
+  void AddAnimation(const std::string& name, std::uint32_t frameCount);
+  // On the current animation; views are refreshed even when nothing changes.
+  void SetAnimProperties(const std::string& name, std::uint32_t frameCount);
+  void InsertFrameAfter(std::int32_t after);
+
+  // Undo and redo. The modified flag follows the history: saving marks its
+  // position, and the document is modified exactly when it is elsewhere.
+  CEditHistory& History() { return m_history; }
+  void OnEditUndo() { m_history.Undo(*this); }
+  void OnEditRedo() { m_history.Redo(*this); }
 
   // Animation export and palette export
   void OnExportAnim();
@@ -82,6 +107,10 @@ class CPxoDoc : public CDocument {
   // The sheet at the stored path or, failing that, the same file name in the
   // document's own folder.
   bool LoadStoredImage(const std::string& storedPath, const std::string& documentPath);
+  // A sheet read from a file, with its display bitmap when one is built; null on failure.
+  std::unique_ptr<CRasterImage> ReadImage(const std::string& path) const;
+  // Records a step and makes its change.
+  void Apply(std::unique_ptr<CEditStep> step);
 
  public:
 
@@ -111,6 +140,7 @@ class CPxoDoc : public CDocument {
 
  private:
   ISettings& m_settings;
+  CEditHistory m_history;
 };
 
 }  // namespace pixolan

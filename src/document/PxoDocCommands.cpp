@@ -1,6 +1,11 @@
-// The document's own commands: Import Image, Add Animation, Properties, Insert Frame.
+// The document's own commands: Import Image, Add Animation, Properties, Insert
+// Frame. Each asks through its dialog, then applies the answer as an undoable step.
 #include "document/AddAnimationDlg.h"
+#include "document/AddAnimationStep.h"
+#include "document/AnimPropertiesStep.h"
+#include "document/ImportImageStep.h"
 #include "document/InsertFrameDlg.h"
+#include "document/InsertFrameStep.h"
 #include "document/PxoDoc.h"
 
 namespace pixolan {
@@ -19,30 +24,34 @@ void CPxoDoc::OnImportImage() {
   request.strFilter = kSheetFileFilter;
   const std::optional<std::string> path = m_prompts.FileDialog(request);
   if (!path) return;
+  if (!ImportImage(*path)) m_prompts.MessageBox(kMsgUnableToLoadImage);
+}
+
+bool CPxoDoc::ImportImage(const std::string& path) {
   // A path the document file cannot hold is refused before the old sheet is dropped.
-  if (path->size() >= kMaxDocumentString || path->find('\0') != std::string::npos) {
-    m_prompts.MessageBox(kMsgUnableToLoadImage);
-    return;
+  if (path.size() >= kMaxDocumentString || path.find('\0') != std::string::npos) return false;
+  std::unique_ptr<CRasterImage> image = ReadImage(path);
+  if (!image) {
+    // The old sheet is gone; the path keeps naming it, so the file would say the same.
+    CImageReaderList::DestroyImage(m_pImage);
+    m_bSelectionValid = false;
+    return false;
   }
-  // The old sheet is gone whatever the outcome; the path keeps naming it on failure.
-  if (LoadImage(*path) == nullptr) {
-    m_prompts.MessageBox(kMsgUnableToLoadImage);
-    return;
-  }
-  m_strImagePath = *path;
-  SetModifiedFlag();
-  UpdateAllViews(nullptr, HINT_IMAGE_CHANGED);
+  Apply(std::make_unique<CImportImageStep>(std::move(image), path, m_rectSelection));
+  return true;
 }
 
 void CPxoDoc::OnAddAnimation() {
   CAddAnimationDlg dialog;
   if (m_prompts.DoModal(dialog) != IDOK) return;
+  AddAnimation(dialog.m_strName, dialog.m_nNumFrames);
+}
+
+void CPxoDoc::AddAnimation(const std::string& name, std::uint32_t frameCount) {
   auto animation = std::make_unique<CAnimation>();
-  animation->SetName(dialog.m_strName);
-  animation->SetFrameCount(dialog.m_nNumFrames);
-  m_animations.push_back(std::move(animation));
-  SetModifiedFlag();
-  UpdateAllViews(nullptr, HINT_ANIM_ADDED);
+  animation->SetName(name);
+  animation->SetFrameCount(frameCount);
+  Apply(std::make_unique<CAddAnimationStep>(std::move(animation)));
 }
 
 void CPxoDoc::OnAnimProperties() {
@@ -52,11 +61,23 @@ void CPxoDoc::OnAnimProperties() {
   dialog.m_strName = animation->Name();
   dialog.m_nNumFrames = animation->m_nFrameCount;
   if (m_prompts.DoModal(dialog) != IDOK) return;
-  const std::string oldName = animation->Name();
-  const std::uint32_t oldCount = animation->m_nFrameCount;
-  animation->SetName(dialog.m_strName);
-  animation->SetFrameCount(dialog.m_nNumFrames);
-  if (animation->Name() != oldName || animation->m_nFrameCount != oldCount) SetModifiedFlag();
+  SetAnimProperties(dialog.m_strName, dialog.m_nNumFrames);
+}
+
+void CPxoDoc::SetAnimProperties(const std::string& name, std::uint32_t frameCount) {
+  CAnimation* animation = m_pCurrentAnim;
+  if (animation == nullptr) return;
+  CAnimation changed = *animation;
+  changed.SetName(name);
+  changed.SetFrameCount(frameCount);
+  if (changed.Name() != animation->Name() || changed.m_nFrameCount != animation->m_nFrameCount ||
+      changed.m_pFrames.size() != animation->m_pFrames.size()) {
+    Apply(std::make_unique<CAnimPropertiesStep>(*animation, std::move(changed)));
+    return;
+  }
+  // Accepted unchanged: the file would say the same, so no step; the views refresh.
+  animation->SetName(name);
+  animation->SetFrameCount(frameCount);
   UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
 }
 
@@ -66,13 +87,20 @@ void CPxoDoc::OnInsertFrame() {
   CInsertFrameDlg dialog;
   dialog.m_nAfterFrame = m_nCurrentFrame;
   if (m_prompts.DoModal(dialog) != IDOK) return;
+  InsertFrameAfter(dialog.m_nAfterFrame);
+}
+
+void CPxoDoc::InsertFrameAfter(std::int32_t after) {
+  CAnimation* animation = m_pCurrentAnim;
+  if (animation == nullptr) return;
   // A number past the last frame inserts nothing but still refreshes the views.
-  if (dialog.m_nAfterFrame >= 0 && static_cast<std::uint32_t>(dialog.m_nAfterFrame) <= animation->m_nFrameCount) {
-    const std::size_t framesBefore = animation->m_pFrames.size();
-    animation->InsertFrame(static_cast<std::uint32_t>(dialog.m_nAfterFrame));
-    if (animation->m_pFrames.size() != framesBefore) SetModifiedFlag();
+  const bool inserts = after >= 0 && static_cast<std::uint32_t>(after) <= animation->m_nFrameCount &&
+                       animation->m_bHasFrameArray && static_cast<std::size_t>(after) <= animation->m_pFrames.size();
+  if (inserts) {
+    Apply(std::make_unique<CInsertFrameStep>(*animation, static_cast<std::uint32_t>(after)));
+  } else {
+    UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
   }
-  UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
 }
 
 }  // namespace pixolan

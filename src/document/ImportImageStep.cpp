@@ -1,0 +1,22 @@
+#include "document/ImportImageStep.h"
+
+#include <utility>
+
+#include "document/PxoDoc.h"
+
+namespace pixolan {
+
+CImportImageStep::CImportImageStep(std::unique_ptr<CRasterImage> image, std::string path, const CRect& selection)
+    : CEditStep("Import Image"), m_pImage(std::move(image)), m_strImagePath(std::move(path)),
+      m_rectSelection(selection) {}
+
+void CImportImageStep::Swap(CPxoDoc& doc) {
+  // A selection belongs to its sheet: each side keeps its own.
+  std::swap(doc.m_pImage, m_pImage);
+  std::swap(doc.m_strImagePath, m_strImagePath);
+  std::swap(doc.m_rectSelection, m_rectSelection);
+  std::swap(doc.m_bSelectionValid, m_bSelectionValid);
+  doc.UpdateAllViews(nullptr, HINT_IMAGE_CHANGED);
+}
+
+}  // namespace pixolan

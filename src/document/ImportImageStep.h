@@ -1,0 +1,30 @@
+#pragma once
+// Import Image: the sheet object, its path and its selection against those of
+// the other side (the earlier sheet is kept whole, pixels and palette as they were).
+#include <memory>
+#include <string>
+
+#include "document/EditStep.h"
+#include "framework/Rect.h"
+#include "image/RasterImage.h"
+
+namespace pixolan {
+
+class CImportImageStep : public CEditStep {
+ public:
+  // The new sheet, read from path; it comes without a selection.
+  CImportImageStep(std::unique_ptr<CRasterImage> image, std::string path, const CRect& selection);
+
+  void Undo(CPxoDoc& doc) override { Swap(doc); }
+  void Redo(CPxoDoc& doc) override { Swap(doc); }
+
+ private:
+  void Swap(CPxoDoc& doc);
+
+  std::unique_ptr<CRasterImage> m_pImage;
+  std::string m_strImagePath;
+  CRect m_rectSelection;
+  bool m_bSelectionValid = false;
+};
+
+}  // namespace pixolan
