@@ -1,0 +1,165 @@
+#include <functional>
+#include <utility>
+
+#include "DocumentFixture.h"
+
+namespace pixolan::test {
+namespace {
+
+// What a step must put back: the document's file, its sheet object and pixels,
+// and the current animation and frame.
+struct Snapshot {
+  std::vector<std::uint8_t> bytes;
+  const CRasterImage* image;
+  int pixel;
+  const CAnimation* current;
+  std::int32_t frame;
+  bool operator==(const Snapshot&) const = default;
+};
+
+class UndoRedoTest : public DocumentTest {
+ protected:
+  UndoRedoTest() {
+    m_doc.m_strImagePath = WriteSheet();
+    EXPECT_NE(m_doc.LoadImage(m_doc.m_strImagePath), nullptr);
+    m_doc.SetSelection(CRect{0, 0, 8, 8});
+    AddAnimation("Run", 1);
+    CAnimation& walk = AddAnimation("Walk", 3);
+    for (std::int32_t n = 1; n <= 3; ++n) walk.Frame(n)->Set(CRect{0, 0, 8, 8}, n, -n);
+    m_doc.m_pCurrentAnim = &walk;
+    m_doc.m_nCurrentFrame = 2;
+  }
+
+  Snapshot Now() {
+    CArchive ar;
+    m_doc.Serialize(ar);
+    const CRasterImage* image = m_doc.m_pImage.get();
+    return {ar.StoredBytes(), image, image ? image->GetPixelIndex(0, 0) : -1, m_doc.m_pCurrentAnim,
+            m_doc.m_nCurrentFrame};
+  }
+
+  std::string SheetOf(std::uint8_t pixel) {
+    const auto path = m_dir / ("sheet" + std::to_string(pixel) + ".bmp");
+    WriteFile(path, BuildBmp({.width = 16, .height = 16, .bits = 8, .coloursUsed = 16,
+                              .palette = GreyPalette(16, 16), .pixels = std::vector<std::uint8_t>(256, pixel)}));
+    return path.string();
+  }
+
+  std::vector<long> TakeHints() { return std::exchange(m_view.m_hints, {}); }
+};
+
+TEST_F(UndoRedoTest, EachStepUndoneAndRedoneInARowRestoresTheDocument) {
+  struct Edit {
+    std::string name;
+    std::function<void()> apply;
+    std::vector<long> doHints;
+    long undoHint;
+  };
+  const std::vector<Edit> edits = {
+      {"Place Frame", [&] { m_doc.SetCurrentFrameData(CRect{8, 0, 16, 8}, 5, 6); }, {}, HINT_CURRENT_CHANGED},
+      {"Lift Frame", [&] { m_doc.LiftCurrentFrame(); }, {}, HINT_CURRENT_CHANGED},
+      {"Import Image", [&] { EXPECT_TRUE(m_doc.ImportImage(SheetOf(9))); }, {HINT_IMAGE_CHANGED}, HINT_IMAGE_CHANGED},
+      {"Insert Frame", [&] { m_doc.InsertFrameAfter(0); }, {HINT_ANIM_CHANGED}, HINT_ANIM_CHANGED},
+      // Four frames, three of them placed, shrunk to one and renamed.
+      {"Animation Properties", [&] { m_doc.SetAnimProperties("Stroll", 1); }, {HINT_ANIM_CHANGED}, HINT_ANIM_CHANGED},
+      {"Add Animation", [&] { m_doc.AddAnimation("Jump", 2); }, {HINT_ANIM_ADDED}, HINT_ANIM_ADDED},
+  };
+  std::vector<Snapshot> states{Now()};
+  for (const Edit& edit : edits) {
+    edit.apply();
+    EXPECT_EQ(TakeHints(), edit.doHints) << edit.name;
+    EXPECT_EQ(m_doc.History().UndoName(), edit.name);
+    states.push_back(Now());
+    EXPECT_NE(states.back().bytes, states[states.size() - 2].bytes) << edit.name;
+  }
+  for (std::size_t i = edits.size(); i-- > 0;) {
+    EXPECT_EQ(m_doc.History().UndoName(), edits[i].name);
+    m_doc.OnEditUndo();
+    EXPECT_EQ(Now(), states[i]) << edits[i].name;
+    EXPECT_EQ(TakeHints(), std::vector<long>{edits[i].undoHint}) << edits[i].name;
+    EXPECT_EQ(m_doc.History().RedoName(), edits[i].name);
+  }
+  EXPECT_FALSE(m_doc.History().CanUndo());
+  EXPECT_FALSE(m_doc.IsModified());  // back where it started
+  for (std::size_t i = 0; i < edits.size(); ++i) {
+    m_doc.OnEditRedo();
+    EXPECT_EQ(Now(), states[i + 1]) << edits[i].name;
+    EXPECT_EQ(TakeHints(), std::vector<long>{edits[i].undoHint}) << edits[i].name;
+  }
+  EXPECT_FALSE(m_doc.History().CanRedo());
+  EXPECT_EQ(m_doc.History().RedoName(), "");
+}
+
+TEST_F(UndoRedoTest, ChangesThatChangeNothingAreNoSteps) {
+  m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, 2, -2);  // where frame 2 already is
+  m_doc.SetAnimProperties("Walk", 3);
+  m_doc.InsertFrameAfter(4);  // past the end
+  EXPECT_FALSE(m_doc.ImportImage((m_dir / "missing.bmp").string()));
+  EXPECT_FALSE(m_doc.History().CanUndo());
+  EXPECT_FALSE(m_doc.IsModified());
+  EXPECT_EQ(TakeHints(), (std::vector<long>{HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}));
+}
+
+TEST_F(UndoRedoTest, UndoingTheCurrentAnimationsAdditionLeavesNoCurrentAnimation) {
+  struct CurrentAtHint : CView {
+    explicit CurrentAtHint(CPxoDoc& doc) : m_doc(doc) {}
+    void OnUpdate(CView*, long) override { m_seen.push_back(m_doc.m_pCurrentAnim); }
+    CPxoDoc& m_doc;
+    std::vector<const CAnimation*> m_seen;
+  } view(m_doc);
+  m_doc.AddAnimation("Jump", 2);
+  m_doc.SetCurrentAnimation(m_doc.m_animations.back().get());  // as the details view does
+  m_doc.AddView(&view);
+  m_doc.OnEditUndo();
+  EXPECT_EQ(view.m_seen, std::vector<const CAnimation*>{nullptr});
+  EXPECT_EQ(m_doc.m_animations.size(), 2u);
+  // A new step discards the undone one, and the record with it.
+  m_doc.SetCurrentAnimation(m_doc.m_animations.back().get());
+  m_doc.SetCurrentFrameData(CRect{0, 8, 8, 16}, 0, 0);
+  EXPECT_FALSE(m_doc.History().CanRedo());
+  EXPECT_EQ(m_doc.History().UndoName(), "Place Frame");
+  m_doc.RemoveView(&view);
+}
+
+TEST_F(UndoRedoTest, TheModifiedFlagFollowsTheHistory) {
+  const std::string file = (m_dir / "doc.pxo").string();
+  const auto place = [&](std::int32_t x) { m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, x, 0); };
+  struct Step {
+    std::function<void()> act;
+    bool modified;
+  };
+  const std::vector<Step> steps = {
+      {[&] { place(10); }, true},
+      {[&] { EXPECT_TRUE(m_doc.OnSaveDocument(file)); }, false},
+      {[&] { place(11); }, true},
+      {[&] { m_doc.OnEditUndo(); }, false},  // back at the saved state
+      {[&] { m_doc.OnEditUndo(); }, true},
+      {[&] { m_doc.OnEditRedo(); }, false},
+      {[&] { m_doc.OnEditUndo(); }, true},
+      {[&] { place(12); }, true},  // the saved state is discarded with the redo step
+      {[&] { m_doc.OnEditUndo(); }, true},
+      {[&] { m_doc.SetModifiedFlag(false); }, false},  // callers may still set it
+      {[&] { m_doc.OnEditRedo(); }, true},
+      {[&] { EXPECT_TRUE(m_doc.OnOpenDocument(file)); }, false},
+  };
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    steps[i].act();
+    EXPECT_EQ(m_doc.IsModified(), steps[i].modified) << "step " << i;
+  }
+  EXPECT_FALSE(m_doc.History().CanUndo());  // opening starts a new history
+  place(13);
+  EXPECT_TRUE(m_doc.OnNewDocument());
+  EXPECT_FALSE(m_doc.History().CanUndo() || m_doc.History().CanRedo());
+}
+
+TEST_F(UndoRedoTest, TheLast200StepsAreKept) {
+  for (std::int32_t x = 1; x <= 201; ++x) m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, x, 0);
+  int undone = 0;
+  for (; m_doc.History().CanUndo(); ++undone) m_doc.OnEditUndo();
+  EXPECT_EQ(undone, 200);
+  EXPECT_EQ(m_doc.CurrentFrameRecord()->m_nOffsetX, 1);  // the first placement is no longer undoable
+  EXPECT_TRUE(m_doc.IsModified());                        // and the saved state went with it
+}
+
+}  // namespace
+}  // namespace pixolan::test
