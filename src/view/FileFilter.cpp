@@ -52,7 +52,11 @@ std::vector<std::string> DesktopFilters(const std::string& filter) {
   for (const FilterEntry& entry : ParseFilter(filter)) {
     std::string text = WithoutTrailingPatterns(entry.strDescription);
     text += text.empty() ? "(" : " (";
-    for (std::size_t i = 0; i < entry.patterns.size(); ++i) text += (i == 0 ? "" : " ") + entry.patterns[i];
+    for (std::size_t i = 0; i < entry.patterns.size(); ++i) {
+      // "*.*" means every file on the system these filters come from; here it would
+      // miss files without a dot in their name.
+      text += (i == 0 ? "" : " ") + (entry.patterns[i] == "*.*" ? std::string("*") : entry.patterns[i]);
+    }
     filters.push_back(text + ")");
   }
   return filters;

@@ -192,7 +192,7 @@ TEST(TemplateDialog, ExportOptionsBrowseKeepsTickedBox) {
                Press(top, pixolan::IDOK);
              }},
             [&] { result = prompts.DoModal(dialog); });
-  EXPECT_EQ(filters, (QStringList{"Assembler Files (*.asm)", "All Files (*.*)"}));
+  EXPECT_EQ(filters, (QStringList{"Assembler Files (*.asm)", "All Files (*)"}));
   EXPECT_EQ(suffix, "asm");
   EXPECT_EQ(shownPath, picked);
   EXPECT_TRUE(stillTicked);

@@ -30,7 +30,7 @@ TEST(FileFilter, SheetFilterBecomesDesktopFilters) {
   EXPECT_EQ(entries[1].patterns, (std::vector<std::string>{"*.iff", "*.lbm"}));
   EXPECT_EQ(DesktopFilters(kSheetFileFilter),
             (std::vector<std::string>{"Bitmap Files (*.bmp)", "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)",
-                                      "All Files (*.*)"}));
+                                      "All Files (*)"}));
 }
 
 TEST(FileFilter, ToleratesMissingTerminatorAndBareDescriptions) {
