@@ -20,7 +20,7 @@ void CPxoImageView::OnInitialUpdate() {
 }
 
 void CPxoImageView::OnUpdate(long hint) {
-  if (hint == 0 || hint == HINT_IMAGE_CHANGED) m_picture.Invalidate();
+  if (hint == 0 || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   m_model.OnSize(ToCSize(viewport()->size()));
   ApplyRepaint(viewport(), m_model.OnUpdate(hint));
   SetScrollSizes(m_model.ScrollSize());

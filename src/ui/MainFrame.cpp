@@ -131,6 +131,8 @@ bool CMainFrame::OnDocumentCommand(int id) {
     case ID_FILE_PRINT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDialog); return true;
     case ID_FILE_PRINT_DIRECT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDirect); return true;
     case ID_FILE_PRINT_PREVIEW: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kPreview); return true;
+    case ID_EDIT_UNDO: doc.OnEditUndo(); return true;
+    case ID_EDIT_REDO: doc.OnEditRedo(); return true;
     case ID_WINDOW_NEW: m_app.CreateChildFrame(doc); return true;
     case ID_WINDOW_SPLIT: frame->RecalcPanes(); return true;
     case ID_NEXT_PANE: frame->ActivateNextPane(+1); return true;
@@ -160,6 +162,13 @@ void CMainFrame::OnIdle() {
   m_menus->ShowDocumentMenus(!frames.empty());
   UpdateTitles();
   CChildFrame* active = ActiveChildFrame();
+  if (active != nullptr) {
+    const CEditHistory& history = active->Document().History();
+    m_menus->ShowHistory(history.CanUndo() ? std::optional(history.UndoName()) : std::nullopt,
+                         history.CanRedo() ? std::optional(history.RedoName()) : std::nullopt);
+  } else {
+    m_menus->ShowHistory(std::nullopt, std::nullopt);
+  }
   QString coordinates;
   if (active != nullptr && active->ActiveView() == active->SpriteView()) {
     coordinates = active->SpriteView()->CoordinatesText();
@@ -176,6 +185,8 @@ void CMainFrame::UpdateTitles() {
     sub->setWindowModified(frame->Document().IsModified());
   }
 }
+
+void CMainFrame::ShowStatusMessage(const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!m_app.SaveAllModified()) {

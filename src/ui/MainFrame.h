@@ -29,6 +29,9 @@ class CMainFrame : public QMainWindow {
   QLabel* CoordinatesPane() const { return m_paneCoordinates; }
   // Brings menus, titles and the status panes up to date, as after every command.
   void OnIdle();
+  // A passing message in the status bar's first pane.
+  void ShowStatusMessage(const QString& text);
+  static constexpr int kStatusMessageMs = 5000;
   // Runs a command by id, as the menus and the toolbar do.
   void OnCommand(int id);
 

@@ -15,7 +15,9 @@ CMainMenus::CMainMenus(QMainWindow& window, std::function<void(int)> onCommand)
   BuildFileMenu();
   BuildOtherMenus();
   AddAccelerators();
-  for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) m_actions[id]->setEnabled(false);
+  for (int id : {ID_EDIT_UNDO, ID_EDIT_REDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {
+    m_actions[id]->setEnabled(false);
+  }
 }
 
 QAction* CMainMenus::Add(QMenu* menu, int id, const QString& text, const QString& shortcut) {
@@ -61,6 +63,7 @@ void CMainMenus::BuildFileMenu() {
 void CMainMenus::BuildOtherMenus() {
   m_edit = m_window.menuBar()->addMenu("&Edit");
   Add(m_edit, ID_EDIT_UNDO, "&Undo", "Ctrl+Z");
+  Add(m_edit, ID_EDIT_REDO, "&Redo", "Ctrl+Y");
   m_edit->addSeparator();
   Add(m_edit, ID_EDIT_CUT, "Cu&t", "Ctrl+X");
   Add(m_edit, ID_EDIT_COPY, "&Copy", "Ctrl+C");
@@ -83,8 +86,8 @@ void CMainMenus::AddAccelerators() {
   const struct {
     int id;
     const char* key;
-  } extra[] = {{ID_EDIT_UNDO, "Alt+Backspace"}, {ID_EDIT_CUT, "Shift+Del"}, {ID_EDIT_COPY, "Ctrl+Ins"},
-               {ID_EDIT_PASTE, "Shift+Ins"}};
+  } extra[] = {{ID_EDIT_UNDO, "Alt+Backspace"}, {ID_EDIT_REDO, "Ctrl+Shift+Z"}, {ID_EDIT_CUT, "Shift+Del"},
+               {ID_EDIT_COPY, "Ctrl+Ins"}, {ID_EDIT_PASTE, "Shift+Ins"}};
   for (const auto& e : extra) {
     QAction* action = m_actions[e.id];
     action->setShortcuts({action->shortcut(), QKeySequence(e.key)});
@@ -121,6 +124,16 @@ void CMainMenus::ShowDocumentMenus(bool documentOpen) {
   m_edit->menuAction()->setVisible(documentOpen);
   m_window_->menuAction()->setVisible(documentOpen);
   for (int id : {ID_FILE_SAVE, ID_FILE_PRINT}) m_actions[id]->setEnabled(documentOpen);
+}
+
+void CMainMenus::ShowHistory(const std::optional<std::string>& undoName, const std::optional<std::string>& redoName) {
+  const auto show = [](QAction* action, const char* verb, const std::optional<std::string>& name) {
+    const QString text = name ? QString("&%1 %2").arg(verb, QString::fromStdString(*name)) : QString("&%1").arg(verb);
+    if (action->text() != text) action->setText(text);
+    action->setEnabled(name.has_value());
+  };
+  show(m_actions[ID_EDIT_UNDO], "Undo", undoName);
+  show(m_actions[ID_EDIT_REDO], "Redo", redoName);
 }
 
 void CMainMenus::SetRecentFiles(const std::vector<QString>& texts) {

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -25,6 +27,9 @@ class CMainMenus : public QObject {
   void BuildToolBar(QToolBar& toolBar) const;
   // Shows the document menus (and commands) or only those of an empty frame.
   void ShowDocumentMenus(bool documentOpen);
+  // "&Undo Place Frame" and "&Redo ..." when there is a step to take back or again;
+  // plain and disabled otherwise.
+  void ShowHistory(const std::optional<std::string>& undoName, const std::optional<std::string>& redoName);
   // Replaces the recent-file entries of the File menu.
   void SetRecentFiles(const std::vector<QString>& texts);
 

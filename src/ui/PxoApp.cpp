@@ -17,6 +17,7 @@
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MainMenus.h"
+#include "ui/SheetWatcher.h"
 #include "ui/TextCodec.h"
 
 namespace pixolan {
@@ -62,8 +63,11 @@ void CPxoApp::OnCommand(int id) {
 }
 
 CPxoDoc& CPxoApp::AddDocument(std::unique_ptr<CPxoDoc> doc) {
-  m_documents.push_back(OpenDocument{std::move(doc), {}});
+  m_documents.push_back(OpenDocument{std::move(doc), {}, nullptr});
   CPxoDoc& added = *m_documents.back().doc;
+  m_documents.back().watcher = std::make_unique<CSheetWatcher>(added);
+  connect(m_documents.back().watcher.get(), &CSheetWatcher::statusMessage, m_pMainWnd.get(),
+          &CMainFrame::ShowStatusMessage);
   CreateChildFrame(added);
   return added;
 }

@@ -20,6 +20,7 @@ namespace pixolan {
 class CPxoDoc;
 class CChildFrame;
 class CMainFrame;
+class CSheetWatcher;
 
 class CPxoApp : public QObject {
   Q_OBJECT
@@ -61,6 +62,7 @@ class CPxoApp : public QObject {
   struct OpenDocument {
     std::unique_ptr<CPxoDoc> doc;
     std::vector<QPointer<CChildFrame>> frames;
+    std::unique_ptr<CSheetWatcher> watcher;
   };
 
   OpenDocument* Find(const CPxoDoc& doc);

@@ -24,7 +24,7 @@ void CPxoSpriteView::OnInitialUpdate() {
 }
 
 void CPxoSpriteView::OnUpdate(long hint) {
-  if (hint == 0 || hint == HINT_IMAGE_CHANGED) m_picture.Invalidate();
+  if (hint == 0 || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   ApplyRepaint(viewport(), m_model.OnUpdate(hint, ScrollPosition()));
   UpdatePointerForSelection();
 }

@@ -33,7 +33,7 @@ void CImageViewModel::OnSize(CSize client) {
 
 Repaint CImageViewModel::OnUpdate(long hint) {
   Repaint repaint;
-  if ((hint == 0 && m_doc.m_pImage) || hint == HINT_IMAGE_CHANGED) {
+  if ((hint == 0 && m_doc.m_pImage) || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
     Recentre();
     repaint.All();
   }

@@ -23,7 +23,8 @@ class CImageViewModel {
 
   // Client size of the pane; recentres when the document has a sheet.
   void OnSize(CSize client);
-  // Hint 0 with a sheet, or hint 1: recentre and repaint all. Other hints: nothing.
+  // Hint 0 with a sheet, hint 1 or a reloaded sheet: recentre and repaint all. Other
+  // hints: nothing.
   Repaint OnUpdate(long hint);
 
   // The logical size that the scroll bars cover: the whole sheet (0 x 0 without one).

@@ -51,7 +51,7 @@ void CSpriteViewModel::OnSize(CSize client) {
 
 Repaint CSpriteViewModel::OnUpdate(long hint, CPoint scroll) const {
   Repaint repaint;
-  if (hint == 0) {
+  if (hint == 0 || hint == HINT_SHEET_RELOADED) {
     repaint.All();
   } else if (hint == HINT_CURRENT_CHANGED) {
     // The frame drawn last goes, the new current frame comes.

@@ -47,7 +47,8 @@ class CSpriteViewModel {
   CSize ScrollSize() const;
 
   void OnSize(CSize client);
-  // Hint 0: repaint all. Hint 3: the last frame rectangle and the current frame's. Else nothing.
+  // Hint 0 or a reloaded sheet: repaint all. Hint 3: the last frame rectangle and the
+  // current frame's. Else nothing.
   Repaint OnUpdate(long hint, CPoint scroll) const;
 
   CanvasPaint PaintCanvas(const CRect& clipLogical) const;

@@ -46,7 +46,7 @@ TEST_F(ImageViewModelTest, RecentresOnSizeWithSheetAndOnHintsZeroAndOne) {
   EXPECT_FALSE(m_model.SheetToDraw({0, 0, 200, 150}));
   GiveSheet(16, 16);
   for (long hint : {2L, 3L, 4L}) EXPECT_TRUE(m_model.OnUpdate(hint).Empty()) << hint;
-  EXPECT_TRUE(m_model.OnUpdate(HINT_IMAGE_CHANGED).bWhole);
+  for (long hint : {1L, 5L}) EXPECT_TRUE(m_model.OnUpdate(hint).bWhole) << hint;  // a new or reloaded sheet
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{100, 75}));
   m_model.OnSize({400, 20});
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{200, 10}));
