@@ -31,19 +31,14 @@ class HistoryAndReload : public ::testing::Test {
  protected:
   // A document with one animation whose frame shows cell (1, 0) at canvas (0, 0).
   void SetUp() override {
-    WriteFile(m_dir / "cells.bmp", CellSheet());
-    CScriptedPrompts prompts;
-    CMemorySettings settings;
-    CPxoDoc doc(prompts, settings);
-    doc.m_strImagePath = (m_dir / "cells.bmp").string();
-    ASSERT_NE(doc.LoadImage(doc.m_strImagePath), nullptr);
-    auto animation = std::make_unique<CAnimation>();
-    animation->SetName("Run");
-    animation->SetFrameCount(1);
-    animation->Frame(1)->Set(CRect{8, 0, 16, 8}, 0, 0);
-    doc.m_animations.push_back(std::move(animation));
-    ASSERT_TRUE(doc.OnSaveDocument((m_dir / "run.pxo").string()));
-    m_doc = m_app.OpenDocumentFile((m_dir / "run.pxo").string());
+    const std::string path = SaveCellDocument(m_dir, [](CPxoDoc& doc) {
+      auto animation = std::make_unique<CAnimation>();
+      animation->SetName("Run");
+      animation->SetFrameCount(1);
+      animation->Frame(1)->Set(CRect{8, 0, 16, 8}, 0, 0);
+      doc.m_animations.push_back(std::move(animation));
+    });
+    m_doc = m_app.OpenDocumentFile(path);
     ASSERT_NE(m_doc, nullptr);
     m_app.MainFrame().resize(1800, 900);
     m_app.MainFrame().show();

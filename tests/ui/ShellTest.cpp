@@ -39,18 +39,7 @@ ModalScript::Step AnswerBox(QString* text, QMessageBox::StandardButton button) {
 
 class Shell : public ::testing::Test {
  protected:
-  // A saved document on the cell sheet, to open through the application.
-  std::string SavedDocument() {
-    WriteFile(m_dir / "cells.bmp", CellSheet());
-    CScriptedPrompts prompts;
-    CMemorySettings settings;
-    CPxoDoc doc(prompts, settings);
-    doc.m_strImagePath = (m_dir / "cells.bmp").string();
-    EXPECT_NE(doc.LoadImage(doc.m_strImagePath), nullptr);
-    const std::string path = (m_dir / "walk.pxo").string();
-    EXPECT_TRUE(doc.OnSaveDocument(path));
-    return path;
-  }
+  std::string SavedDocument() { return SaveCellDocument(m_dir); }
   QMdiSubWindow* SubWindowOf(CPxoDoc* doc) {
     for (QMdiSubWindow* sub : m_app.MainFrame().MdiArea()->subWindowList()) {
       if (&qobject_cast<CChildFrame*>(sub->widget())->Document() == doc) return sub;

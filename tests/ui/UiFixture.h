@@ -7,6 +7,7 @@
 #include <QCursor>
 #include <QTest>
 #include <QWindow>
+#include <functional>
 #include <memory>
 
 #include "document/DocumentFixture.h"
@@ -31,6 +32,21 @@ inline std::vector<std::uint8_t> CellSheet() {
     for (int x = 0; x < 32; ++x) pixels.push_back(static_cast<std::uint8_t>(1 + (row / 8) * 4 + x / 8));
   }
   return BuildBmp({.width = 32, .height = 32, .bits = 8, .coloursUsed = 256, .palette = palette, .pixels = pixels});
+}
+
+// Saves a document on the cell sheet (both in `dir`) to open through the application;
+// `fill` may add animations first.
+inline std::string SaveCellDocument(const TempDir& dir, const std::function<void(CPxoDoc&)>& fill = {}) {
+  WriteFile(dir / "cells.bmp", CellSheet());
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc(prompts, settings);
+  doc.m_strImagePath = (dir / "cells.bmp").string();
+  EXPECT_NE(doc.LoadImage(doc.m_strImagePath), nullptr);
+  if (fill) fill(doc);
+  const std::string path = (dir / "doc.pxo").string();
+  EXPECT_TRUE(doc.OnSaveDocument(path));
+  return path;
 }
 
 class FrameTest : public DocumentTest {
