@@ -1,5 +1,8 @@
 // pixolan-cli: the headless front end for build pipelines.
 #include <CLI/CLI.hpp>
+#include <exception>
+#include <iostream>
+#include <new>
 
 #include "cli/Commands.h"
 
@@ -19,6 +22,12 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     app.exit(e);
     return pixolan::cli::kExitUsage;
+  } catch (const std::bad_alloc&) {
+    std::cerr << "error: out of memory\n";
+    return pixolan::cli::kExitFailure;
+  } catch (const std::exception& e) {
+    std::cerr << "error: " << e.what() << "\n";
+    return pixolan::cli::kExitFailure;
   }
   return exitStatus;
 }

@@ -11,7 +11,7 @@ namespace pixolan {
 
 bool CMappedFile::Open(const char* path) {
   Close();
-  m_hFile = ::open(path, O_RDONLY | O_CLOEXEC);
+  m_hFile = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (m_hFile < 0) return false;
   struct stat st {};
   if (::fstat(m_hFile, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) {

@@ -2,6 +2,8 @@
 // refused with the file message and exit status 1, before anything is read.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <tuple>
 
@@ -22,6 +24,15 @@ TEST(OpenRefusalCli, InfoAndExportRefuseALinkToAnEndlessDevice) {
               std::make_tuple(1, std::string(), "An unknown error occurred while accessing " + zero + ".\n"));
   }
   EXPECT_FALSE(std::filesystem::exists(dir / "out.asm"));
+}
+
+TEST(OpenRefusalCli, ASheetThatIsAPipeIsRefusedWithoutWaitingForAWriter) {
+  TempDir dir;
+  const std::string pipe = (dir / "sheet.bmp").string();
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  const CliRun run = RunCli(dir, {"info", pipe});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, pipe + ": error: cannot load image\n");
 }
 
 }  // namespace
