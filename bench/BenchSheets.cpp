@@ -158,7 +158,7 @@ void WriteDocument(const std::filesystem::path& path, const std::filesystem::pat
     animation->SetName("Walk" + std::to_string(first / kFramesPerAnimation));
     const std::size_t count = std::min<std::size_t>(kFramesPerAnimation, frames.size() - first);
     animation->SetFrameCount(static_cast<std::uint32_t>(count));
-    for (std::size_t f = 0; f < count; ++f) animation->m_pFrames[f].Set(frames[first + f], -32, -32);
+    for (std::size_t f = 0; f < count; ++f) animation->Frame(static_cast<std::int32_t>(f + 1))->Set(frames[first + f], -32, -32);
     doc.m_animations.push_back(std::move(animation));
   }
   if (!doc.OnSaveDocument(path.string())) std::abort();

@@ -89,7 +89,8 @@ void DecodeFrames(CInputCursor& in, CAnimation& animation, bool wide) {
   const std::uint8_t count = in.Byte();
   if (count == 0xFF) return;  // a fresh record: one frame promised, no array
   animation.SetFrameCount(count % 33);
-  for (CAnimFrame& frame : animation.m_pFrames) {
+  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(animation.m_nFrameCount); ++n) {
+    CAnimFrame& frame = *animation.Frame(n);
     const std::uint8_t flag = in.Byte();
     if ((flag & 1) == 0) continue;
     CRect r;

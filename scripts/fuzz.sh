@@ -15,7 +15,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 scripts/deps.sh clang libclang-rt-14-dev
 
 build=build-fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXOLAN_FUZZ=ON \
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPIXOLAN_WERROR=ON -DPIXOLAN_FUZZ=ON \
   -DPIXOLAN_BUILD_TESTS=OFF -DPIXOLAN_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" -j "$jobs" --target "${targets[@]/#/fuzz_}"
 

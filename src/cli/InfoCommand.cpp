@@ -38,9 +38,9 @@ std::string RectText(const CRect& r) {
 }
 
 void PrintAnimation(const CAnimation& animation) {
-  std::cout << "ANIM \"" << animation.Name() << "\": " << animation.m_pFrames.size() << " frames\n";
-  for (std::size_t k = 0; k < animation.m_pFrames.size(); ++k) {
-    const CAnimFrame& frame = animation.m_pFrames[k];
+  std::cout << "ANIM \"" << animation.Name() << "\": " << animation.m_nFrameCount << " frames\n";
+  for (std::uint32_t k = 0; k < animation.m_nFrameCount; ++k) {
+    const CAnimFrame& frame = animation.FrameOrNeverSet(k);
     std::cout << "  frame " << k + 1 << ": ";
     if (frame.m_bValid) {
       std::cout << RectText(frame.m_rectSource) << " at (" << frame.m_nOffsetX << ", " << frame.m_nOffsetY << ")\n";
@@ -57,7 +57,10 @@ bool PrintDocumentInfo(const std::string& path) {
   doc.SetBuildDisplayBitmap(false);
   if (!doc.OnOpenDocument(path)) return false;
   std::cout << path << ": document\n";
-  std::cout << "sheet: \"" << doc.m_strImagePath << "\" " << (doc.m_pImage ? "(loaded)" : "(not loaded)") << '\n';
+  std::cout << "sheet: \"" << doc.m_strImagePath << "\" ";
+  if (!doc.m_pImage) std::cout << "(not loaded)\n";
+  else if (doc.m_strLoadedImagePath == doc.m_strImagePath) std::cout << "(loaded)\n";
+  else std::cout << "(loaded from \"" << doc.m_strLoadedImagePath << "\")\n";
   std::cout << "canvas: " << doc.m_nCanvasWidth << 'x' << doc.m_nCanvasHeight << ", zoom " << doc.m_nZoom << '\n';
   CRect selection;
   const bool selected = doc.GetSelection(selection);

@@ -7,7 +7,7 @@
 
 #include "cli/CliOutput.h"
 #include "cli/Commands.h"
-#include "export/AnimExport.h"
+#include "document/PxoDoc.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
 #include "image/ImageReaderList.h"

@@ -10,15 +10,20 @@ void CAnimation::SetName(const std::string& name) {
 
 void CAnimation::SetFrameCount(std::uint32_t n) {
   // resize keeps the leading frames and appends default (invalid, all-zero) ones.
-  m_pFrames.resize(n);
+  m_frames.resize(n);
   m_nFrameCount = n;
-  m_bHasFrameArray = true;
 }
 
 void CAnimation::InsertFrame(std::uint32_t after) {
-  if (!m_bHasFrameArray || after > m_pFrames.size()) return;
-  m_pFrames.insert(m_pFrames.begin() + static_cast<std::ptrdiff_t>(after), CAnimFrame{});
-  m_nFrameCount = static_cast<std::uint32_t>(m_pFrames.size());
+  if (!HasFrameArray() || after > m_nFrameCount) return;
+  m_frames.insert(m_frames.begin() + static_cast<std::ptrdiff_t>(after), CAnimFrame{});
+  ++m_nFrameCount;
+}
+
+void CAnimation::RemoveFrame(std::uint32_t index) {
+  if (!HasFrameArray() || index >= m_nFrameCount) return;
+  m_frames.erase(m_frames.begin() + static_cast<std::ptrdiff_t>(index));
+  --m_nFrameCount;
 }
 
 CAnimFrame* CAnimation::Frame(std::int32_t n) {
@@ -26,11 +31,13 @@ CAnimFrame* CAnimation::Frame(std::int32_t n) {
 }
 
 const CAnimFrame* CAnimation::Frame(std::int32_t n) const {
-  // The array's own size bounds the access, whatever m_nFrameCount claims.
-  if (n < 1 || static_cast<std::uint32_t>(n) > m_nFrameCount || static_cast<std::size_t>(n) > m_pFrames.size()) {
-    return nullptr;
-  }
-  return &m_pFrames[static_cast<std::size_t>(n) - 1];
+  if (n < 1 || static_cast<std::size_t>(n) > m_frames.size() || !HasFrameArray()) return nullptr;
+  return &m_frames[static_cast<std::size_t>(n) - 1];
+}
+
+const CAnimFrame& CAnimation::FrameOrNeverSet(std::uint32_t i) const {
+  static const CAnimFrame kNeverSet{};
+  return i < m_frames.size() ? m_frames[i] : kNeverSet;
 }
 
 const std::string& CAnimation::Name() const {

@@ -25,16 +25,28 @@ class CAnimation {
   // Puts an invalid frame at element `after` (0: first, count: last). Nothing
   // happens before the record has a frame array or when `after` is past the end.
   void InsertFrame(std::uint32_t after);
+  // Takes element `index` out again (undoing an insertion); nothing happens
+  // before the record has a frame array or when `index` is past the end.
+  void RemoveFrame(std::uint32_t index);
 
-  // Frame number n (from 1), or null when n is outside 1..m_nFrameCount.
+  // Frame number n (from 1), or null when n is outside 1..m_nFrameCount or the
+  // record has no frame array yet.
   CAnimFrame* Frame(std::int32_t n);
   const CAnimFrame* Frame(std::int32_t n) const;
+  // Frame index i (from 0) of m_nFrameCount as readers see it: a frame the record
+  // holds no array for yet reads as a frame never set (invalid, all zero).
+  const CAnimFrame& FrameOrNeverSet(std::uint32_t i) const;
   const std::string& Name() const;  // empty for a record without a name
 
-  std::optional<std::string> m_pszName;   // no name until SetName
-  std::uint32_t m_nFrameCount = 1;        // a fresh record says one frame but has no array
-  std::vector<CAnimFrame> m_pFrames;
-  bool m_bHasFrameArray = false;
+  std::optional<std::string> m_pszName;  // no name until SetName
+  // The number of frames; read it, change it only through the members above.
+  std::uint32_t m_nFrameCount = 1;  // a fresh record says one frame but has no array
+  // Once made, the array holds exactly m_nFrameCount frames; a fresh record has none.
+  bool HasFrameArray() const { return m_frames.size() == m_nFrameCount; }
+
+ private:
+
+  std::vector<CAnimFrame> m_frames;
 };
 
 }  // namespace pixolan

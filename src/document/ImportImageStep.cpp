@@ -7,13 +7,14 @@
 namespace pixolan {
 
 CImportImageStep::CImportImageStep(std::unique_ptr<CRasterImage> image, std::string path, const CRect& selection)
-    : CEditStep("Import Image"), m_pImage(std::move(image)), m_strImagePath(std::move(path)),
+    : CEditStep("Import Image"), m_pImage(std::move(image)), m_strImagePath(path), m_strLoadedImagePath(std::move(path)),
       m_rectSelection(selection) {}
 
 void CImportImageStep::Swap(CPxoDoc& doc) {
   // A selection belongs to its sheet: each side keeps its own.
   std::swap(doc.m_pImage, m_pImage);
   std::swap(doc.m_strImagePath, m_strImagePath);
+  std::swap(doc.m_strLoadedImagePath, m_strLoadedImagePath);
   std::swap(doc.m_rectSelection, m_rectSelection);
   std::swap(doc.m_bSelectionValid, m_bSelectionValid);
   doc.UpdateAllViews(nullptr, HINT_IMAGE_CHANGED);

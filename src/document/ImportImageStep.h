@@ -23,6 +23,7 @@ class CImportImageStep : public CEditStep {
 
   std::unique_ptr<CRasterImage> m_pImage;
   std::string m_strImagePath;
+  std::string m_strLoadedImagePath;  // the chosen path too: the sheet was read from it
   CRect m_rectSelection;
   bool m_bSelectionValid = false;
 };

@@ -17,7 +17,6 @@ class CInsertFrameStep : public CEditStep {
  private:
   CAnimation& m_animation;
   std::uint32_t m_nAfter;
-  std::uint32_t m_nCountBefore;
 };
 
 }  // namespace pixolan

@@ -79,12 +79,16 @@ std::unique_ptr<CRasterImage> CPxoDoc::ReadImage(const std::string& path) const 
 
 CRasterImage* CPxoDoc::LoadImage(const std::string& path) {
   CImageReaderList::DestroyImage(m_pImage);
+  m_strLoadedImagePath.clear();
   m_bSelectionValid = false;
   m_pImage = ReadImage(path);
+  if (m_pImage) m_strLoadedImagePath = path;
   return m_pImage.get();
 }
 
 std::string CPxoDoc::SheetFilePath() const {
+  // The file the sheet was read from (a relative stored path means the document's folder).
+  if (!m_strLoadedImagePath.empty()) return m_strLoadedImagePath;
   std::error_code ec;
   if (m_strImagePath.empty() || std::filesystem::exists(m_strImagePath, ec) || GetPathName().empty()) {
     return m_strImagePath;
@@ -97,11 +101,13 @@ std::string CPxoDoc::SheetFilePath() const {
 
 bool CPxoDoc::ReloadImage() {
   if (m_strImagePath.empty()) return false;
-  std::unique_ptr<CRasterImage> image = ReadImage(SheetFilePath());
+  const std::string path = SheetFilePath();
+  std::unique_ptr<CRasterImage> image = ReadImage(path);
   // A file missing, half written or refused leaves the sheet shown so far.
   if (!image) return false;
   CImageReaderList::DestroyImage(m_pImage);
   m_pImage = std::move(image);
+  m_strLoadedImagePath = path;
   UpdateAllViews(nullptr, HINT_SHEET_RELOADED);
   return true;
 }
@@ -122,6 +128,7 @@ void CPxoDoc::DeleteContents() {
   // Steps refer to the records about to go.
   m_history.Clear();
   CImageReaderList::DestroyImage(m_pImage);
+  m_strLoadedImagePath.clear();
   m_animations.clear();
   // A current animation must never outlive its record.
   m_pCurrentAnim = nullptr;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "document/Animation.h"
+#include "document/BlockInfo.h"
 #include "document/EditHistory.h"
-#include "export/BlockInfo.h"
 #include "framework/Document.h"
 #include "framework/Rect.h"
 #include "framework/Settings.h"
@@ -21,6 +21,9 @@
 namespace pixolan {
 
 class CExportOptionsDlg;
+
+// Import Image, the document's sheet and every other sheet the program reads.
+inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
 
 enum UpdateHint : long {
   HINT_IMAGE_CHANGED = 1,
@@ -104,8 +107,8 @@ class CPxoDoc : public CDocument {
   // The document file's reader and writer.
   void StoreDocument(CArchive& ar);
   void LoadDocument(CArchive& ar);
-  // The sheet at the stored path or, failing that, the same file name in the
-  // document's own folder.
+  // The sheet for the stored path (see SheetCandidates); m_strLoadedImagePath
+  // then says which file it was.
   bool LoadStoredImage(const std::string& storedPath, const std::string& documentPath);
   // A sheet read from a file, with its display bitmap when one is built; null on failure.
   std::unique_ptr<CRasterImage> ReadImage(const std::string& path) const;
@@ -119,6 +122,9 @@ class CPxoDoc : public CDocument {
   std::int32_t m_nZoom = 4;
   std::unique_ptr<CRasterImage> m_pImage;
   std::string m_strImagePath;
+  // The file the sheet in memory was read from (a relative stored path is
+  // resolved against the document's folder); empty without a sheet.
+  std::string m_strLoadedImagePath;
   bool m_bSelectionValid = false;
   CRect m_rectSelection{0, 0, -1, 0};
   CImageReaderList m_readers;

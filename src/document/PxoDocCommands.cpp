@@ -7,22 +7,12 @@
 #include "document/InsertFrameDlg.h"
 #include "document/InsertFrameStep.h"
 #include "document/PxoDoc.h"
+#include "document/SheetFileDialog.h"
 
 namespace pixolan {
-namespace {
-
-constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
-
-}  // namespace
 
 void CPxoDoc::OnImportImage() {
-  FileDialogRequest request;
-  request.bOpen = true;
-  request.strDefaultExt = ".lbm";
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = kSheetFileFilter;
-  const std::optional<std::string> path = m_prompts.FileDialog(request);
+  const std::optional<std::string> path = m_prompts.FileDialog(SheetFileRequest(".lbm"));
   if (!path) return;
   if (!ImportImage(*path)) m_prompts.MessageBox(kMsgUnableToLoadImage);
 }
@@ -71,7 +61,7 @@ void CPxoDoc::SetAnimProperties(const std::string& name, std::uint32_t frameCoun
   changed.SetName(name);
   changed.SetFrameCount(frameCount);
   if (changed.Name() != animation->Name() || changed.m_nFrameCount != animation->m_nFrameCount ||
-      changed.m_pFrames.size() != animation->m_pFrames.size()) {
+      changed.HasFrameArray() != animation->HasFrameArray()) {
     Apply(std::make_unique<CAnimPropertiesStep>(*animation, std::move(changed)));
     return;
   }
@@ -95,7 +85,7 @@ void CPxoDoc::InsertFrameAfter(std::int32_t after) {
   if (animation == nullptr) return;
   // A number past the last frame inserts nothing but still refreshes the views.
   const bool inserts = after >= 0 && static_cast<std::uint32_t>(after) <= animation->m_nFrameCount &&
-                       animation->m_bHasFrameArray && static_cast<std::size_t>(after) <= animation->m_pFrames.size();
+                       animation->HasFrameArray();
   if (inserts) {
     Apply(std::make_unique<CInsertFrameStep>(*animation, static_cast<std::uint32_t>(after)));
   } else {

@@ -1,4 +1,5 @@
 // The .pxo document file: raw little-endian fields, strings with their NUL.
+#include <algorithm>
 #include <filesystem>
 
 #include "document/PxoDoc.h"
@@ -70,11 +71,11 @@ std::unique_ptr<CAnimation> ReadAnimation(CArchive& ar) {
   // Refuse a count the rest of the file cannot hold before allocating for it.
   if (frameCount > ar.Remaining() / kMinFrameRecordBytes) FailLoad(ar);
   animation->SetFrameCount(frameCount);
-  for (CAnimFrame& frame : animation->m_pFrames) {
+  for (std::uint32_t f = 1; f <= frameCount; ++f) {
     if (ar.ReadU32() == 0) continue;  // an invalid frame keeps only its flag
     const std::int32_t offsetX = ar.ReadI32();
     const std::int32_t offsetY = ar.ReadI32();
-    frame.Set(ReadRect(ar), offsetX, offsetY);
+    animation->Frame(static_cast<std::int32_t>(f))->Set(ReadRect(ar), offsetX, offsetY);
   }
   return animation;
 }
@@ -101,6 +102,25 @@ LoadedDocument ReadDocument(CArchive& ar) {
 std::string FileNameOf(const std::string& path) {
   const std::size_t slash = path.find_last_of("/\\");
   return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Absolute on the system that wrote it: "/...", "\\..." or a drive letter "C:...".
+bool IsAbsoluteAnywhere(const std::string& path) {
+  return (!path.empty() && (path[0] == '/' || path[0] == '\\')) || (path.size() >= 2 && path[1] == ':');
+}
+
+// Where to look for the sheet, in order. A relative path means the document's
+// folder (not the working folder, where another file of that name may lie); a
+// document moved with its sheet finds it beside itself by the file name.
+std::vector<std::string> SheetCandidates(const std::string& stored, const std::string& documentPath) {
+  if (stored.empty()) return {};
+  const std::filesystem::path folder = std::filesystem::path(documentPath).parent_path();
+  std::vector<std::string> candidates;
+  if (!IsAbsoluteAnywhere(stored)) candidates.push_back((folder / stored).lexically_normal().string());
+  candidates.push_back(stored);
+  const std::string name = FileNameOf(stored);
+  if (!name.empty()) candidates.push_back((folder / name).string());
+  return candidates;
 }
 
 }  // namespace
@@ -136,8 +156,9 @@ void CPxoDoc::StoreDocument(CArchive& ar) {
   ar.WriteI32(static_cast<std::int32_t>(m_animations.size()));
   for (const auto& animation : m_animations) {
     WriteString(ar, animation->Name());
-    ar.WriteU32(static_cast<std::uint32_t>(animation->m_pFrames.size()));
-    for (const CAnimFrame& frame : animation->m_pFrames) {
+    ar.WriteU32(animation->m_nFrameCount);
+    for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
+      const CAnimFrame& frame = animation->FrameOrNeverSet(f);
       ar.WriteU32(frame.m_bValid ? 1 : 0);
       if (!frame.m_bValid) continue;
       ar.WriteI32(frame.m_nOffsetX);
@@ -149,12 +170,13 @@ void CPxoDoc::StoreDocument(CArchive& ar) {
 }
 
 bool CPxoDoc::LoadStoredImage(const std::string& storedPath, const std::string& documentPath) {
-  if (LoadImage(storedPath) != nullptr) return true;
-  // A document kept next to its sheet survives being moved to another machine.
-  const std::string name = FileNameOf(storedPath);
-  if (name.empty()) return false;
-  const std::string besideDocument = (std::filesystem::path(documentPath).parent_path() / name).string();
-  return besideDocument != storedPath && LoadImage(besideDocument) != nullptr;
+  std::vector<std::string> tried;
+  for (const std::string& candidate : SheetCandidates(storedPath, documentPath)) {
+    if (std::find(tried.begin(), tried.end(), candidate) != tried.end()) continue;
+    tried.push_back(candidate);
+    if (LoadImage(candidate) != nullptr) return true;
+  }
+  return false;
 }
 
 void CPxoDoc::LoadDocument(CArchive& ar) {

@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "document/PxoDoc.h"
+#include "export/AsmLabels.h"
 #include "export/FrameBounds.h"
 #include "export/FrameLayout.h"
 #include "framework/FileException.h"
@@ -18,12 +19,6 @@ constexpr const char* kFixedLabels[] = {"NumberOfAnimations", "NumberOfPalettes"
                                         "BlockPaletteData",   "AnimationData",    "GraphicData"};
 
 std::string Quoted(const std::string& name) { return "\"" + name + "\""; }
-
-std::string LabelOfName(const std::string& name) {
-  std::string label = "Anim" + name;
-  std::replace(label.begin(), label.end(), ' ', '_');
-  return label;
-}
 
 bool IsLabelCharacter(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
@@ -44,13 +39,10 @@ std::string FrameOutsideMessage(int frame, const std::string& name) {
 }  // namespace
 
 std::optional<std::string> FindFrameOutsideSheet(const CPxoDoc& doc) {
-  const std::int32_t cols = doc.m_pImage ? doc.m_pImage->m_nWidth / 8 : 0;
-  const std::int32_t rows = doc.m_pImage ? doc.m_pImage->m_nHeight / 8 : 0;
+  const auto [cols, rows] = WholeCellsOf(doc.m_pImage.get());
   for (const std::unique_ptr<CAnimation>& animation : doc.m_animations) {
-    // Frames the count promises beyond the array are written as never set: they cover nothing.
-    const std::size_t frames = FramesToCut(*animation);
-    for (std::size_t f = 0; f < frames; ++f) {
-      if (FrameOutside(animation->m_pFrames[f].m_rectSource, cols, rows)) {
+    for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
+      if (FrameOutside(animation->FrameOrNeverSet(f).m_rectSource, cols, rows)) {
         return FrameOutsideMessage(static_cast<int>(f), animation->Name());
       }
     }
@@ -75,14 +67,14 @@ std::optional<std::string> FindLabelProblem(const CPxoDoc& doc) {
   };
   for (std::size_t a = 0; a < doc.m_animations.size(); ++a) {
     const CAnimation& animation = *doc.m_animations[a];
-    const std::string label = LabelOfName(animation.Name());
+    const std::string label = AnimationLabel(animation.Name());
     if (!std::all_of(label.begin(), label.end(), IsLabelCharacter)) {
       return "ERROR: Animation " + Quoted(animation.Name()) + " gives the label " + label +
              ", which holds a character no assembler label can hold\n";
     }
     if (auto problem = define(label, static_cast<int>(a))) return problem;
     for (std::uint32_t f = 0; f < animation.m_nFrameCount; ++f) {
-      if (auto problem = define(label + "Frame" + std::to_string(f), static_cast<int>(a))) return problem;
+      if (auto problem = define(FrameLabel(label, f), static_cast<int>(a))) return problem;
     }
   }
   return std::nullopt;
@@ -93,16 +85,16 @@ std::optional<std::string> FindLabelProblem(const CPxoDoc& doc) {
 // only when they will be written, so a hostile rectangle cannot inflate it.
 std::size_t EstimatedExportSize(const CPxoDoc& doc) {
   constexpr std::size_t kGraphicsLine = 92, kBlockPaletteValue = 5, kBlockWord = 7, kFrameLines = 180, kPaletteLine = 46;
-  const std::int64_t nCols = doc.m_pImage ? doc.m_pImage->m_nWidth / 8 : 0;
-  const std::int64_t nRows = doc.m_pImage ? doc.m_pImage->m_nHeight / 8 : 0;
+  const SheetCells cells = WholeCellsOf(doc.m_pImage.get());
   std::size_t size = 4096 + (kGraphicsLine + kBlockPaletteValue) * static_cast<std::size_t>(doc.m_nUniqueBlocks) +
                      kPaletteLine * static_cast<std::size_t>(doc.m_nPalettes);
   for (const auto& animation : doc.m_animations) {
     size += 256 + 4 * animation->Name().size();
-    for (const CAnimFrame& frame : animation->m_pFrames) {
+    for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
+      const CAnimFrame& frame = animation->FrameOrNeverSet(f);
       size += kFrameLines + 3 * animation->Name().size();
       const FrameLayout layout = LayoutOfFrame(frame.m_rectSource);
-      if (layout.HasBlockMap() && BlockMapInsideSheet(frame.m_rectSource, nCols, nRows)) {
+      if (layout.HasBlockMap() && BlockMapInsideSheet(frame.m_rectSource, cells.nCols, cells.nRows)) {
         size += static_cast<std::size_t>(layout.nHeight) * (16 + kBlockWord * static_cast<std::size_t>(layout.nWidth));
       }
     }

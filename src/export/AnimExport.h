@@ -16,7 +16,6 @@ class CPxoDoc;
 
 inline constexpr const char* kMsgNoImageLoaded = "ERROR: No image loaded\n";
 inline constexpr const char* kMsgImageHasNoPalette = "ERROR: Image has no palette\n";
-inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
 
 // The message for the first frame that covers a cell outside the sheet's whole
 // cells, or whose block map would: nothing when every frame stays inside.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "document/PxoDoc.h"
+#include "export/AsmLabels.h"
 #include "export/FrameLayout.h"
 #include "export/GbcColour.h"
 
@@ -13,21 +14,6 @@ namespace pixolan {
 namespace {
 
 constexpr int kValuesPerBlockPaletteLine = 16;
-
-// Labels cannot hold spaces: the lines that define or use a label built from an
-// animation's name get "_" for every space. Comment lines keep the name as it is.
-std::string LabelName(const std::string& name) {
-  std::string label = name;
-  std::replace(label.begin(), label.end(), ' ', '_');
-  return label;
-}
-
-// A record that says more frames than its array holds shows the missing ones as
-// frames that were never set: an all-zero rectangle, which covers no cell.
-const CAnimFrame& FrameOrEmpty(const CAnimation& animation, std::size_t f) {
-  static const CAnimFrame kNeverSet{};
-  return f < animation.m_pFrames.size() ? animation.m_pFrames[f] : kNeverSet;
-}
 
 // (nBlock * 16) | X flip in bit 1 | Y flip in bit 0. Block numbers of 4096 and
 // more do not fit bits 15..4; the word is still written as computed.
@@ -63,9 +49,9 @@ void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& d
   file.Printf("\t\t\t\t\t\tdb\t\t%lld, %lld\t\t\t\t\t;// Width and Height\n", static_cast<long long>(layout.nWidth),
               static_cast<long long>(layout.nHeight));
   file.Printf("\t\t\t\t\t\tdb\t\t%d, %d\t\t\t\t\t;// Offsets\n", frame.m_nOffsetX, frame.m_nOffsetY);
-  const std::int64_t nCols = doc.m_pImage ? doc.m_pImage->m_nWidth / 8 : 0;
-  const std::int64_t nRows = doc.m_pImage ? doc.m_pImage->m_nHeight / 8 : 0;
-  if (!layout.HasBlockMap() || !BlockMapInsideSheet(frame.m_rectSource, nCols, nRows)) return;
+  const SheetCells cells = WholeCellsOf(doc.m_pImage.get());
+  const std::int64_t nCols = cells.nCols;
+  if (!layout.HasBlockMap() || !BlockMapInsideSheet(frame.m_rectSource, cells.nCols, cells.nRows)) return;
   static const BlockInfo kUncut{};
   for (std::int64_t r = 0; r < layout.nHeight; ++r) {
     file.WriteString("\t\t\t\t\t\tdw\t\t");
@@ -109,29 +95,30 @@ void CPxoDoc::WriteBlockPaletteData(CTextWriter& file) const {
 void CPxoDoc::WriteAnimationData(CTextWriter& file) const {
   file.WriteString("\n;// ANIMATION LIST\nAnimationData:");
   for (std::size_t a = 0; a < m_animations.size(); ++a) {
-    file.Printf(a == 0 ? "\t\t\tdw\t\tAnim%s\n" : "\t\t\t\t\t\tdw\t\tAnim%s\n", LabelName(m_animations[a]->Name()).c_str());
+    file.Printf(a == 0 ? "\t\t\tdw\t\t%s\n" : "\t\t\t\t\t\tdw\t\t%s\n", AnimationLabel(m_animations[a]->Name()).c_str());
   }
 
   for (std::size_t a = 0; a < m_animations.size(); ++a) {
     const CAnimation& animation = *m_animations[a];
-    const std::string label = LabelName(animation.Name());
+    const std::string label = AnimationLabel(animation.Name());
+    // Comment lines keep the name as it is.
     file.Printf("\n;// DATA FOR ANIMATION %d (%s)\n", static_cast<int>(a), animation.Name().c_str());
-    file.Printf("Anim%s:\n", label.c_str());
+    file.Printf("%s:\n", label.c_str());
     file.Printf("\t\t\t\t\t\tdb\t\t%lld, 0\n", static_cast<long long>(animation.m_nFrameCount));
     for (std::uint32_t f = 0; f < animation.m_nFrameCount; ++f) {
-      file.Printf("\t\t\t\t\t\tdw\t\tAnim%sFrame%u\n", label.c_str(), f);
+      file.Printf("\t\t\t\t\t\tdw\t\t%s\n", FrameLabel(label, f).c_str());
     }
   }
 
   for (std::size_t a = 0; a < m_animations.size(); ++a) {
     const CAnimation& animation = *m_animations[a];
-    const std::string label = LabelName(animation.Name());
+    const std::string label = AnimationLabel(animation.Name());
     // The last frame number is the count minus one, signed: -1 for no frames.
     file.Printf("\n;// ANIMATION DATA FOR ANIMATION %d (%s) FRAMES 0 -> %lld \n", static_cast<int>(a),
                 animation.Name().c_str(), static_cast<long long>(animation.m_nFrameCount) - 1);
     for (std::uint32_t f = 0; f < animation.m_nFrameCount; ++f) {
-      file.Printf("Anim%sFrame%u:\n", label.c_str(), f);
-      WriteFrameData(file, FrameOrEmpty(animation, f), *this);
+      file.Printf("%s:\n", FrameLabel(label, f).c_str());
+      WriteFrameData(file, animation.FrameOrNeverSet(f), *this);
     }
   }
 }

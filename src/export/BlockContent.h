@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "export/BlockInfo.h"
+#include "document/BlockInfo.h"
 #include "export/SheetColours.h"
 
 namespace pixolan {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "export/BlockInfo.h"
+#include "document/BlockInfo.h"
 #include "export/SheetColours.h"
 #include "framework/Prompts.h"
 

@@ -9,12 +9,6 @@ namespace {
 
 constexpr std::array<MirrorFlags, 4> kOrientations{{{false, false}, {false, true}, {true, false}, {true, true}}};
 
-// The transparent colour: top-left pixel of the sheet, black without one.
-PaletteEntry TransparentColour(const CRasterImage* image) {
-  if (!image || image->m_ppRows.empty()) return PaletteEntry{};
-  return image->GetPixelColour(0, 0);
-}
-
 template <class Policy>
 bool MatchWith(const Policy& policy, const BlockInfo& later, const BlockInfo& earlier, MirrorFlags o) {
   typename Policy::Content a{}, b{};

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "export/BlockContent.h"
-#include "export/BlockInfo.h"
+#include "document/BlockInfo.h"
 #include "export/SheetColours.h"
 
 namespace pixolan {

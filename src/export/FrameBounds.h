@@ -8,8 +8,6 @@
 
 namespace pixolan {
 
-class CAnimation;
-
 // Cells cx in [x0, x1) and cy in [y0, y1): the rectangle's edges divided by 8,
 // truncating, right and bottom exclusive. Empty when either span is 0 or less.
 struct CellSpan {
@@ -18,8 +16,5 @@ struct CellSpan {
 };
 
 CellSpan FrameCells(const CRect& source);
-
-// Frames of an animation that have records (a fresh record without a frame array has none).
-std::size_t FramesToCut(const CAnimation& animation);
 
 }  // namespace pixolan

@@ -5,8 +5,20 @@
 #include <cstdint>
 
 #include "framework/Rect.h"
+#include "image/RasterImage.h"
 
 namespace pixolan {
+
+// The sheet's whole 8x8 cells: a partial column at the right and a partial row
+// at the bottom belong to no cell. No sheet has none.
+struct SheetCells {
+  std::int32_t nCols = 0;
+  std::int32_t nRows = 0;
+};
+
+inline SheetCells WholeCellsOf(const CRasterImage* image) {
+  return image ? SheetCells{image->m_nWidth / 8, image->m_nHeight / 8} : SheetCells{};
+}
 
 struct FrameLayout {
   std::int64_t nFirstCol = 0;  // left / 8, truncated toward zero

@@ -2,24 +2,12 @@
 #include <optional>
 
 #include "document/PxoDoc.h"
+#include "document/SheetFileDialog.h"
 #include "export/AnimExport.h"
 #include "export/AsmFileDialog.h"
 #include "export/ExportOptionsDlg.h"
 
 namespace pixolan {
-namespace {
-
-FileDialogRequest RemapImageRequest() {
-  FileDialogRequest request;
-  request.bOpen = true;
-  request.strDefaultExt = ".bmp";
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = kSheetFileFilter;
-  return request;
-}
-
-}  // namespace
 
 void CPxoDoc::OnExportAnim() {
   CExportOptionsDlg options;
@@ -32,7 +20,7 @@ void CPxoDoc::OnExportAnim() {
   if (!exporter.CheckDocument()) return;
   if (options.m_bRemap) {
     // A cancelled choice exports without remapping.
-    if (const std::optional<std::string> remapPath = m_prompts.FileDialog(RemapImageRequest())) {
+    if (const std::optional<std::string> remapPath = m_prompts.FileDialog(SheetFileRequest(".bmp"))) {
       if (!exporter.Remap(*remapPath)) return;
     }
   }

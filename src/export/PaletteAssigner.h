@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "export/BlockInfo.h"
+#include "document/BlockInfo.h"
 #include "export/FirstFitHints.h"
 #include "framework/Prompts.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "export/BlockInfo.h"
+#include "document/BlockInfo.h"
 
 namespace pixolan {
 

@@ -16,11 +16,6 @@ namespace {
 
 constexpr std::int32_t kNotCut = -1;
 
-PaletteEntry TopLeftColour(const CRasterImage* image) {
-  if (!image || image->m_ppRows.empty()) return PaletteEntry{};
-  return image->GetPixelColour(0, 0);
-}
-
 // Cuts the cells of one frame that no earlier frame has cut, row by row. Cells
 // outside the sheet's whole cells are left alone: there is nothing to cut there.
 void CutFrame(const CRect& source, const CSheetColours& sheet, CBlockCutter& cutter,
@@ -54,15 +49,15 @@ void CPxoDoc::PrepareExportData(const CExportOptionsDlg& options) {
   m_pBlocks.reserve(cells + 1);  // room for every cell and the forced first block
   m_nBlocks = 0;
 
-  const PaletteEntry transparent = TopLeftColour(m_pImage.get());
+  const PaletteEntry transparent = TransparentColour(m_pImage.get());
   CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans != 0, m_prompts);
   if (options.m_bForceFirst) m_pBlocks.push_back(cutter.ForcedFirst());
 
   // Frames are cut whether or not they were ever set: unset ones cover nothing.
   for (const std::unique_ptr<CAnimation>& animation : m_animations) {
     if (!animation) continue;
-    for (std::size_t f = 0; f < FramesToCut(*animation); ++f) {
-      CutFrame(animation->m_pFrames[f].m_rectSource, sheet, cutter, m_pCellMap, m_pBlocks);
+    for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
+      CutFrame(animation->FrameOrNeverSet(f).m_rectSource, sheet, cutter, m_pCellMap, m_pBlocks);
     }
   }
   m_nBlocks = static_cast<std::int32_t>(m_pBlocks.size());

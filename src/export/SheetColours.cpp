@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "export/FrameLayout.h"
+
 namespace pixolan {
 
 CSheetColours::CSheetColours(const CRasterImage* image) : m_pImage(image) {
@@ -10,8 +12,9 @@ CSheetColours::CSheetColours(const CRasterImage* image) : m_pImage(image) {
     m_pImage = nullptr;
     return;
   }
-  m_nCols = image->m_nWidth / 8;
-  m_nRows = image->m_nHeight / 8;
+  const SheetCells cells = WholeCellsOf(image);
+  m_nCols = cells.nCols;
+  m_nRows = cells.nRows;
   m_bIndexed = image->HasPalette() && image->m_nBitsPerPixel <= 8;
   m_bDirect8 = m_bIndexed && image->m_nBitsPerPixel == 8;
   if (!m_bIndexed) return;

@@ -14,6 +14,12 @@ inline std::uint32_t PackRgb(const PaletteEntry& c) {
   return static_cast<std::uint32_t>(c.red) << 16 | static_cast<std::uint32_t>(c.green) << 8 | c.blue;
 }
 
+// The transparent colour of an export: the sheet's top-left pixel, black without a sheet.
+inline PaletteEntry TransparentColour(const CRasterImage* image) {
+  if (!image || image->m_ppRows.empty()) return PaletteEntry{};
+  return image->GetPixelColour(0, 0);
+}
+
 class CSheetColours {
  public:
   // A null image has no cells and reads black.

@@ -14,13 +14,15 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, last - first + 1);
 }
 
-// A whole number in the field's type, optional sign, nothing else but blanks around it.
+// A whole number in the field's type: one optional sign, then digits only, with
+// nothing but blanks around them ("+-5" is no number).
 template <typename T>
 bool ParseWhole(const std::string& text, T& value) {
-  std::string s = Trimmed(text);
-  if (!s.empty() && s[0] == '+') s.erase(0, 1);
-  if (s.empty()) return false;
-  auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  const std::string s = Trimmed(text);
+  const std::size_t sign = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+  if (s.size() == sign || s.find_first_not_of("0123456789", sign) != std::string::npos) return false;
+  const char* first = s.data() + (s[0] == '+' ? 1 : 0);
+  auto [end, ec] = std::from_chars(first, s.data() + s.size(), value);
   return ec == std::errc() && end == s.data() + s.size();
 }
 

@@ -23,15 +23,20 @@ const char* PatternFor(CFileException::Cause cause) {
   }
 }
 
+// A file without a name (an empty palette file name) is still named in the message.
+std::string NameOf(const std::string& fileName) { return fileName.empty() ? "an unnamed file" : fileName; }
+
 }  // namespace
 
 CFileException::CFileException(Cause cause, int osError, std::string fileName)
-    : std::runtime_error(FormatMessage(PatternFor(cause), fileName)),
+    : std::runtime_error(FormatMessage(PatternFor(cause), NameOf(fileName))),
       m_cause(cause),
       m_lOsError(osError),
       m_strFileName(std::move(fileName)) {}
 
-std::string CFileException::GetErrorMessage() const { return FormatMessage(PatternFor(m_cause), m_strFileName); }
+std::string CFileException::GetErrorMessage() const {
+  return FormatMessage(PatternFor(m_cause), NameOf(m_strFileName));
+}
 
 CFileException::Cause CFileException::CauseFromErrno(int error) {
   switch (error) {

@@ -16,7 +16,7 @@ class CFileException : public std::runtime_error {
   int m_lOsError;  // errno, or -1 when the fault is the file's content
   std::string m_strFileName;
 
-  // The standard report for the cause, with the file's path in it.
+  // The standard report for the cause, with the file's path (or "an unnamed file") in it.
   std::string GetErrorMessage() const;
   // Maps an errno value to a cause.
   static Cause CauseFromErrno(int error);

@@ -22,7 +22,7 @@ CSheetWatcher::CSheetWatcher(CPxoDoc& doc, QObject* parent)
 }
 
 void CSheetWatcher::Watch() {
-  const QString path = FromCorePath(m_doc.m_strImagePath);
+  const QString path = FromCorePath(m_doc.SheetFilePath());  // the file the sheet was read from
   if (!m_watcher.files().isEmpty()) m_watcher.removePaths(m_watcher.files());
   if (!m_watcher.directories().isEmpty()) m_watcher.removePaths(m_watcher.directories());
   m_path = path;

@@ -1,6 +1,4 @@
 #include "DocumentFixture.h"
-#include "document/AddAnimationDlg.h"
-#include "document/InsertFrameDlg.h"
 
 namespace pixolan::test {
 namespace {
@@ -15,10 +13,6 @@ class PxoDocCommandsTest : public DocumentTest {
     m_doc.m_pCurrentAnim = &a;
     return a;
   }
-  void ExpectHints(std::vector<long> hints, bool modified) {
-    EXPECT_EQ(m_view.m_hints, hints);
-    EXPECT_EQ(m_doc.IsModified(), modified);
-  }
 };
 
 TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
@@ -29,12 +23,10 @@ TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
   m_doc.OnImportImage();
   ASSERT_EQ(m_prompts.m_fileRequests.size(), 2u);
   const FileDialogRequest& request = m_prompts.m_fileRequests[1];
-  EXPECT_TRUE(request.bOpen && request.bHideReadOnly && request.bOverwritePrompt);
+  EXPECT_TRUE(request.bOpen && request.bHideReadOnly && request.bOverwritePrompt && request.strInitialName.empty());
   EXPECT_EQ(request.strDefaultExt, ".lbm");
-  EXPECT_EQ(request.strInitialName, "");
   EXPECT_EQ(request.strFilter,
-            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
-            "All Files (*.*)|*.*||");
+            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files (*.*)|*.*||");
   EXPECT_NE(m_doc.m_pImage, nullptr);
   EXPECT_EQ(m_doc.m_strImagePath, sheet);
   ExpectHints({HINT_IMAGE_CHANGED}, true);
@@ -87,6 +79,7 @@ TEST_F(PxoDocCommandsTest, AddAnimationShowsDefaultsAndValidatesTheFrameCount) {
   ASSERT_EQ(m_doc.m_animations.size(), 2u);
   EXPECT_EQ(m_doc.m_animations[1]->Name(), " two words ");
   EXPECT_EQ(m_doc.m_animations[1]->m_nFrameCount, 128u);
+  ExpectHints({HINT_ANIM_ADDED, HINT_ANIM_ADDED}, true);
 }
 
 TEST_F(PxoDocCommandsTest, PropertiesShrinkAndGrowTheCurrentAnimation) {
@@ -110,6 +103,7 @@ TEST_F(PxoDocCommandsTest, PropertiesShrinkAndGrowTheCurrentAnimation) {
   ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, true);
   m_prompts.QueueDialog({Act::Set(1003, "7"), Act::Ok()});
   m_doc.OnAnimProperties();
+  ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, true);
   ASSERT_EQ(walk.m_nFrameCount, 7u);
   EXPECT_TRUE(walk.Frame(3)->m_bValid);
   EXPECT_FALSE(walk.Frame(7)->m_bValid);
@@ -143,8 +137,10 @@ TEST_F(PxoDocCommandsTest, InsertFrameFirstLastPastTheEndAndInvalid) {
   m_prompts.QueueDialog({Act::Set(1017, "0"), Act::Ok()});
   m_doc.OnInsertFrame();
   EXPECT_FALSE(walk.Frame(1)->m_bValid);
+  ExpectHints({4}, true);
   m_prompts.QueueDialog({Act::Set(1017, "5"), Act::Ok()});
   m_doc.OnInsertFrame();
+  ExpectHints({4, 4}, true);
   ASSERT_EQ(walk.m_nFrameCount, 6u);
   EXPECT_FALSE(walk.Frame(6)->m_bValid);
   m_doc.SetModifiedFlag(false);
@@ -160,19 +156,6 @@ TEST_F(PxoDocCommandsTest, InsertFrameFirstLastPastTheEndAndInvalid) {
             (std::vector<std::string>{"Please enter an integer.", between, between, "Please enter an integer."}));
   EXPECT_EQ(walk.m_nFrameCount, 6u);
   ExpectHints({4, 4, 4}, false);
-}
-
-TEST_F(PxoDocCommandsTest, DialogDataValidationNamesTheField) {
-  CAddAnimationDlg add;
-  DialogControls controls{{1002, "Jump"}, {1003, "200"}};
-  DataExchangeResult result = add.UpdateData(true, controls);
-  EXPECT_FALSE(result.bOk);
-  EXPECT_EQ(result.nFailedControl, 1003);
-  EXPECT_EQ(add.m_strName, "Jump");
-  CInsertFrameDlg insert;
-  controls = {{1017, "65536"}};
-  EXPECT_TRUE(insert.UpdateData(true, controls).bOk);
-  EXPECT_EQ(insert.m_nAfterFrame, 65536);
 }
 
 }  // namespace

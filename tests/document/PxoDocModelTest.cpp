@@ -1,4 +1,9 @@
+// The document and animation model: selection, current animation and frame,
+// placing and lifting frames, the sheet, and the animation record itself.
+#include <gtest/gtest.h>
+
 #include "DocumentFixture.h"
+#include "document/Animation.h"
 
 namespace pixolan::test {
 namespace {
@@ -19,16 +24,17 @@ TEST_F(PxoDocModelTest, SelectionAcceptsZeroWidthAndKeepsRectangleWhenWithdrawn)
   EXPECT_FALSE(m_doc.IsModified());
 }
 
-TEST_F(PxoDocModelTest, CurrentAnimationAndFrameSendHintThree) {
+TEST_F(PxoDocModelTest, CurrentAnimationAndFrameSendHintThreeAfterTheChange) {
   EXPECT_EQ(m_doc.GetCurrentFrame(), -1);  // no current animation
   CAnimation& run = AddAnimation("Run", 2);
   m_doc.SetCurrentAnimation(&run);
+  ExpectHints({3}, false);
   m_doc.SetCurrentFrame(2);
+  ExpectHints({3, 3}, false);
   m_doc.SetCurrentAnimation(nullptr);
-  EXPECT_EQ(m_view.m_hints, (std::vector<long>{3, 3, 3}));
+  ExpectHints({3, 3, 3}, false);
   EXPECT_EQ(m_doc.GetCurrentFrame(), -1);
   EXPECT_EQ(m_doc.m_nCurrentFrame, 2);  // untouched by SetCurrentAnimation
-  EXPECT_FALSE(m_doc.IsModified());
 }
 
 TEST_F(PxoDocModelTest, PlacingAndLiftingAFrameMarkTheDocument) {
@@ -70,12 +76,6 @@ TEST_F(PxoDocModelTest, LoadImageReplacesSheetAndClearsSelection) {
   EXPECT_FALSE(m_doc.m_bSelectionValid);
   EXPECT_TRUE(m_doc.m_strImagePath.empty());  // the callers set the path
   EXPECT_TRUE(m_view.m_hints.empty());
-  m_doc.m_strImagePath = "earlier.bmp";
-  WriteFile(m_dir / "bad.bmp", std::string_view("BM not a bitmap"));
-  EXPECT_EQ(m_doc.LoadImage((m_dir / "bad.bmp").string()), nullptr);
-  EXPECT_EQ(m_doc.m_pImage, nullptr);
-  EXPECT_EQ(m_doc.m_strImagePath, "earlier.bmp");
-  EXPECT_EQ(m_doc.LoadImage((m_dir / "missing.bmp").string()), nullptr);
 }
 
 TEST_F(PxoDocModelTest, DeleteContentsEmptiesAndForgetsTheCurrentAnimation) {
@@ -93,6 +93,81 @@ TEST_F(PxoDocModelTest, DeleteContentsEmptiesAndForgetsTheCurrentAnimation) {
   EXPECT_TRUE(m_doc.m_strImagePath.empty());
   EXPECT_FALSE(m_doc.m_bSelectionValid);
   EXPECT_EQ(m_doc.m_nZoom, 2);  // canvas fields stay
+}
+
+
+// Three valid frames; frame n has offset x = -n.
+CAnimation ThreeFramesMarked() {
+  CAnimation a;
+  a.SetFrameCount(3);
+  for (std::int32_t n = 1; n <= 3; ++n) a.Frame(n)->Set(CRect{n, n, n + 8, n + 8}, -n, n);
+  return a;
+}
+
+// "v" for a valid frame's offset x as a digit, "-" for an invalid one.
+std::string Frames(const CAnimation& a) {
+  std::string s;
+  for (std::int32_t n = 1; n <= static_cast<std::int32_t>(a.m_nFrameCount); ++n) {
+    const CAnimFrame* f = a.Frame(n);
+    s += f == nullptr ? '?' : f->m_bValid ? static_cast<char>('0' - f->m_nOffsetX) : '-';
+  }
+  return s;
+}
+
+TEST(AnimationTest, FreshRecordSaysOneFrameButHasNoArray) {
+  CAnimation a;
+  EXPECT_EQ(a.m_nFrameCount, 1u);
+  EXPECT_EQ(a.Frame(1), nullptr);
+  EXPECT_FALSE(a.FrameOrNeverSet(0).m_bValid);  // readers see a frame never set
+  EXPECT_EQ(a.Name(), "");
+  a.InsertFrame(0);  // nothing to insert into
+  EXPECT_EQ(a.m_nFrameCount, 1u);
+  EXPECT_EQ(a.Frame(1), nullptr);
+  a.SetFrameCount(0);
+  a.InsertFrame(0);
+  EXPECT_EQ(Frames(a), "-");
+  const CAnimFrame& f = *a.Frame(1);  // new frames are invalid and all zero
+  EXPECT_EQ(f.m_rectSource, CRect{});
+  EXPECT_EQ(std::pair(f.m_nOffsetX, f.m_nOffsetY), std::pair(0, 0));
+}
+
+TEST(AnimationTest, SetFrameCountAndInsertFrameKeepTheOtherFrames) {
+  const struct {
+    std::uint32_t count;  // 0: InsertFrame instead
+    std::int32_t insertAfter;
+    const char* frames;
+  } cases[] = {{3, 0, "123"}, {2, 0, "12"}, {5, 0, "123--"},                              // keep, shrink, grow
+               {0, 0, "-123"}, {0, 2, "12-3"}, {0, 3, "123-"}, {0, 4, "123"}};  // first, middle, last, past end
+  for (const auto& c : cases) {
+    CAnimation a = ThreeFramesMarked();
+    if (c.count != 0) a.SetFrameCount(c.count);
+    else a.InsertFrame(c.insertAfter);
+    EXPECT_EQ(Frames(a), c.frames) << c.count << "/" << c.insertAfter;
+  }
+  CAnimation shrunk = ThreeFramesMarked();
+  shrunk.SetFrameCount(2);
+  EXPECT_EQ(shrunk.Frame(2)->m_rectSource, (CRect{2, 2, 10, 10}));
+  EXPECT_EQ(shrunk.Frame(3), nullptr);
+}
+
+TEST(AnimationTest, FrameOutsideRangeIsNull) {
+  CAnimation a = ThreeFramesMarked();
+  for (std::int32_t n : {0, -1, 4}) EXPECT_EQ(a.Frame(n), nullptr) << n;
+  EXPECT_EQ(&a.FrameOrNeverSet(2), a.Frame(3));
+  EXPECT_FALSE(a.FrameOrNeverSet(3).m_bValid);
+}
+
+TEST(AnimationTest, SetNameEndsAtNulAndFitsTheFile) {
+  CAnimation a;
+  a.SetName(std::string("Run\0Jump", 8));
+  EXPECT_EQ(a.Name(), "Run");
+  a.SetName("");
+  ASSERT_TRUE(a.m_pszName.has_value());
+  EXPECT_EQ(a.Name(), "");
+  a.SetName(std::string(5000, 'x'));
+  EXPECT_EQ(a.Name().size(), kMaxDocumentString - 1);
+  a.SetName(std::string(kMaxDocumentString - 1, 'y'));
+  EXPECT_EQ(a.Name().size(), kMaxDocumentString - 1);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 #include <tuple>
 
 #include "document/DocumentFixture.h"
-#include "document/PxoFileBytes.h"
 #include "document/PxoFileDialog.h"
 
 namespace pixolan::test {
@@ -25,7 +24,7 @@ TEST_F(DocumentTest, NewDocumentsAreNumberedAndSaveAsOffersTheTitleThenTheFileNa
   EXPECT_FALSE(m_doc.DoSaveAs());
   m_prompts.QueueFile((m_dir / "walk.pxo").string());
   EXPECT_TRUE(m_doc.DoFileSave());  // no file yet: Save goes through Save As
-  EXPECT_EQ(ReadFile(m_dir / "walk.pxo"), EmptyDocumentBytes());
+  EXPECT_EQ(ReadFile(m_dir / "walk.pxo"), ReadFile(DataDir() / "golden/info-unopenable/empty.pxo"));  // 54 bytes
   EXPECT_EQ(m_doc.GetTitle(), "walk.pxo");
   EXPECT_TRUE(m_doc.DoFileSave());  // now straight to the file
   m_prompts.QueueFile(std::nullopt);

@@ -1,6 +1,5 @@
 #pragma once
-// Documents with a hand-made sheet for the export tests, 8x8 cell pictures,
-// and the bitmap and CR LF helpers the expected files need.
+// Documents with a hand-made sheet for the export tests and 8x8 cell pictures.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -26,27 +25,6 @@ inline PaletteEntry Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uin
 inline CRect Cells(std::int32_t cx, std::int32_t cy, std::int32_t w, std::int32_t h) {
   return CRect{8 * cx, 8 * cy, 8 * (cx + w), 8 * (cy + h)};
 }
-// Expected texts are written with "\n"; the files hold CR LF.
-inline std::string CrLf(const std::string& text) {
-  std::string out;
-  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  return out;
-}
-
-// The header every animation export starts with.
-inline const std::string kAsmHeader =
-    ";//****************************************************************\n"
-    ";//\t\tANIMATION DATA EXPORTED FROM THE PIXOLAN\n"
-    ";//****************************************************************\n\n"
-    ";// FRAME DATA STRUCTURE\n;// BYTE\t\t\tDESCRIPTION\n"
-    ";//  0\t\t\t\tWidth of the frame in blocks\n;//  1\t\t\t\tHeight of the frame in blocks\n"
-    ";//  2\t\t\t\tXOffset for start of data\n;//  3\t\t\t\tYOffset for start of data\n"
-    ";//  4->\t\t\tCharacter Block Word.\n;//\n"
-    ";// CHARACTER BLOCK WORD\n;// BITS\t\t\tDESCRIPTION\n"
-    ";//  15 - 4\t\t\tBlock number (mask with FFF0h and add to the block table)\n"
-    ";//  3\t\t\t\tspare\n;//  2\t\t\t\tspare\n;//  1\t\t\t\tX-FLIP BLOCK\n;//  0\t\t\t\tY-FLIP BLOCK\n\n"
-    ";// ANIMATION HEADER\n";
-
 template <typename F>
 Cell CellOf(F index) {
   Cell c{};
@@ -134,7 +112,9 @@ class ExportFixture {
     auto animation = std::make_unique<CAnimation>();
     animation->SetName(name);
     animation->SetFrameCount(static_cast<std::uint32_t>(frames.size()));
-    for (std::size_t f = 0; f < frames.size(); ++f) animation->m_pFrames[f].Set(frames[f].source, frames[f].x, frames[f].y);
+    for (std::size_t f = 0; f < frames.size(); ++f) {
+      animation->Frame(static_cast<std::int32_t>(f + 1))->Set(frames[f].source, frames[f].x, frames[f].y);
+    }
     doc.m_animations.push_back(std::move(animation));
     return *doc.m_animations.back();
   }
@@ -149,23 +129,6 @@ class ExportFixture {
   }
   const BlockInfo& Block(std::int32_t i) const { return doc.m_pBlocks.at(static_cast<std::size_t>(i)); }
 
-  // Palette: 0 magenta (the transparent colour, top-left), 1 black, 2 white, 3 red.
-  // Cells of the 24x16 sheet:
-  //   (0,0) all magenta    (1,0) A: black where x <= y, else white    (2,0) A mirrored left-right
-  //   (0,1) A mirrored top-bottom    (1,1) A again    (2,1) a red top row on magenta
-  // Animation "Walk Left" shows the top row of cells, then the bottom row; "Idle" has no frames.
-  void MirrorSheet() {
-    MakeSheet(24, 16, {Rgb(255, 0, 255), Rgb(0, 0, 0), Rgb(255, 255, 255), Rgb(255, 0, 0)});
-    const Cell a = CellOf([](int x, int y) { return x <= y ? 1 : 2; });
-    FillCell(1, 0, a);
-    FillCell(2, 0, Mirror(a, false, true));
-    FillCell(0, 1, Mirror(a, true, false));
-    FillCell(1, 1, a);
-    FillCell(2, 1, CellOf([](int, int y) { return y == 0 ? 3 : 0; }));
-    AddAnimation("Walk Left", {{Cells(0, 0, 3, 1), -12, -8}, {Cells(0, 1, 3, 1), 4, -3}});
-    AddAnimation("Idle", {});
-  }
-
   CScriptedPrompts prompts;
   CMemorySettings settings;
   CPxoDoc doc{prompts, settings};
@@ -173,34 +136,5 @@ class ExportFixture {
  private:
   std::vector<PaletteEntry> m_colours;
 };
-
-// A Windows bitmap of 4, 8 or 24 bits per pixel; pixel(x, y) gives the index
-// (or, for 24 bits, the grey level). Rows are stored bottom-up.
-template <typename F>
-std::vector<std::uint8_t> BmpBytes(std::int32_t width, std::int32_t height, std::int32_t bits,
-                                   const std::vector<PaletteEntry>& palette, F pixel) {
-  const std::uint32_t colours = bits <= 8 ? (1u << bits) : 0u;
-  const std::uint32_t stride = ((static_cast<std::uint32_t>(width * bits) + 31) / 32) * 4;
-  const std::uint32_t offset = 14 + 40 + 4 * colours, imageSize = stride * static_cast<std::uint32_t>(height);
-  Bytes b;
-  b.text("BM").u32le(offset + imageSize).u16le(0).u16le(0).u32le(offset);
-  b.u32le(40).u32le(static_cast<std::uint32_t>(width)).u32le(static_cast<std::uint32_t>(height)).u16le(1);
-  b.u16le(static_cast<std::uint32_t>(bits)).u32le(0).u32le(imageSize).u32le(2835).u32le(2835).u32le(colours).u32le(0);
-  for (std::uint32_t i = 0; i < colours; ++i) {
-    const PaletteEntry c = i < palette.size() ? palette[i] : PaletteEntry{};
-    b.u8(c.blue).u8(c.green).u8(c.red).u8(0);
-  }
-  for (std::int32_t y = height - 1; y >= 0; --y) {
-    std::vector<std::uint8_t> row(stride, 0);
-    for (std::int32_t x = 0; x < width; ++x) {
-      const auto v = static_cast<std::uint8_t>(pixel(x, y));
-      if (bits == 8) row[static_cast<std::size_t>(x)] = v;
-      else if (bits == 4) row[static_cast<std::size_t>(x / 2)] |= static_cast<std::uint8_t>(x % 2 ? v & 15 : v << 4);
-      else for (int k = 0; k < 3; ++k) row[static_cast<std::size_t>(3 * x + k)] = v;
-    }
-    b.raw(row);
-  }
-  return b.data();
-}
 
 }  // namespace pixolan::test

@@ -25,14 +25,16 @@ struct DecodedExport {
   std::vector<long> blockPalettes;
   std::vector<DecodedFrame> frames;  // in file order
 
+  static std::array<int, 3> Components(long c) {
+    return {static_cast<int>(c & 31), static_cast<int>((c >> 5) & 31), static_cast<int>((c >> 10) & 31)};
+  }
   // The colour pixel (x, y) of a cell shows, as 5-bit components, drawn with the mirror bits.
   std::array<int, 3> Shown(long word, int x, int y) const {
     const auto& g = graphics.at(static_cast<std::size_t>(word >> 4));
     const int bit = (word & 2) ? x : 7 - x;
     const auto ty = static_cast<std::size_t>((word & 1) ? 7 - y : y);
     const auto index = static_cast<std::size_t>(((g.at(2 * ty) >> bit) & 1) | (((g.at(2 * ty + 1) >> bit) & 1) << 1));
-    const long c = palettes.at(static_cast<std::size_t>(blockPalettes.at(static_cast<std::size_t>(word >> 4)))).at(index);
-    return {static_cast<int>(c & 31), static_cast<int>((c >> 5) & 31), static_cast<int>((c >> 10) & 31)};
+    return Components(palettes.at(static_cast<std::size_t>(blockPalettes.at(static_cast<std::size_t>(word >> 4)))).at(index));
   }
 };
 
@@ -79,8 +81,7 @@ struct RoundTripStats { std::size_t checked = 0, skippedTooMany = 0, forcedTrans
 void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const DecodedFrame& decoded,
                 const DecodedExport& file, const ExportSwitches& sw, RoundTripStats& stats) {
   const CRect& r = frame.m_rectSource;
-  ASSERT_EQ(decoded.width, r.Width() / 8);
-  ASSERT_EQ(decoded.height, r.Height() / 8);
+  ASSERT_EQ(std::pair(decoded.width, decoded.height), std::pair(r.Width() / 8, r.Height() / 8));
   ASSERT_EQ(decoded.words.size(), static_cast<std::size_t>(decoded.width * decoded.height));
   const PaletteEntry transparent = sheet.GetPixelColour(0, 0);
   auto pack = [](const PaletteEntry& c) { return std::uint32_t{c.red} << 16 | std::uint32_t{c.green} << 8 | c.blue; };
@@ -103,14 +104,11 @@ void CheckFrame(const CRasterImage& sheet, const CAnimFrame& frame, const Decode
         ASSERT_EQ(word, 0);
         ++stats.forcedTransparent;
       }
-      const long entry0 = file.palettes.at(0).at(0);
       for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
           const PaletteEntry c = sheet.GetPixelColour(8 * cx + x, 8 * cy + y);
-          const std::array<int, 3> expected =
-              forcedTransparent ? std::array<int, 3>{static_cast<int>(entry0 & 31), static_cast<int>((entry0 >> 5) & 31),
-                                                     static_cast<int>((entry0 >> 10) & 31)}
-                                : std::array<int, 3>{c.red >> 3, c.green >> 3, c.blue >> 3};
+          const std::array<int, 3> expected = forcedTransparent ? DecodedExport::Components(file.palettes.at(0).at(0))
+                                                                : std::array<int, 3>{c.red >> 3, c.green >> 3, c.blue >> 3};
           ASSERT_EQ(file.Shown(word, x, y), expected) << "cell " << cx << "," << cy << " pixel " << x << "," << y;
         }
       }
@@ -175,7 +173,8 @@ TEST(PrepareRoundTrip, ExportedFilesRedrawEveryFrame) {
     ASSERT_EQ(decoded.graphics.size(), static_cast<std::size_t>(f.doc.m_nUniqueBlocks));
     std::size_t k = 0;
     for (const auto& animation : f.doc.m_animations) {
-      for (const CAnimFrame& frame : animation->m_pFrames) {
+      for (std::uint32_t n = 0; n < animation->m_nFrameCount; ++n) {
+        const CAnimFrame& frame = animation->FrameOrNeverSet(n);
         ASSERT_LT(k, decoded.frames.size());
         CheckFrame(*f.doc.m_pImage, frame, decoded.frames[k++], decoded, sw, stats);
         if (HasFatalFailure()) {

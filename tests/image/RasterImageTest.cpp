@@ -31,20 +31,6 @@ TEST(RasterImage, CreateSizesRowsAndPalette) {
   EXPECT_TRUE(image.Create(16384, 1, 8));
 }
 
-TEST(RasterImage, PackedPixelsReadFromTheHighBitDown) {
-  CTestImage image;
-  ASSERT_TRUE(image.Create(9, 1, 1));
-  image.m_ppRows[0][0] = 0b1010'0000;
-  image.m_ppRows[0][1] = 0b1000'0000;
-  for (auto [x, v] : {std::pair{0, 1}, {1, 0}, {2, 1}, {7, 0}, {8, 1}}) EXPECT_EQ(image.GetPixelIndex(x, 0), v) << x;
-  ASSERT_TRUE(image.Create(5, 1, 4));
-  image.m_ppRows[0][1] = 0xBC;
-  image.m_ppRows[0][2] = 0xD0;
-  for (auto [x, v] : {std::pair{2, 0xB}, {3, 0xC}, {4, 0xD}}) EXPECT_EQ(image.GetPixelIndex(x, 0), v) << x;
-  image.m_pPalette[0xD] = PaletteEntry{0, 1, 2, 3};
-  EXPECT_EQ(image.GetPixelColour(4, 0), (PaletteEntry{0, 1, 2, 3}));
-}
-
 TEST(RasterImage, TrueColourPixelsDecodeThroughTheMasksScaledToEightBits) {
   CTestImage image;
   ASSERT_TRUE(image.Create(2, 1, 24));
@@ -59,19 +45,6 @@ TEST(RasterImage, TrueColourPixelsDecodeThroughTheMasksScaledToEightBits) {
   const std::uint32_t value = (3u << 30) | (0x3FFu << 20) | (0x200u << 10) | 0x001u;
   for (int k = 0; k < 4; ++k) image.m_ppRows[0][k] = static_cast<std::uint8_t>(value >> (8 * k));
   EXPECT_EQ(image.GetPixelColour(0, 0), (PaletteEntry{0xC0, 0xFF, 0x80, 0x00}));
-}
-
-TEST(RasterImage, ChannelMasksGiveShiftAndWidth) {
-  const struct {
-    std::uint32_t mask, shift, width;
-  } cases[] = {{0xFF0000, 16, 8}, {0xFF, 0, 8},     {0xFF000000, 24, 8}, {0, 0, 0},
-               {0x7C00, 10, 5},   {0x03E0, 5, 5},   {0x80000000, 31, 1}, {0xFFFFFFFF, 0, 32},
-               {0x0F0F, 0, 4}};  // width stops at the first gap
-  for (const auto& c : cases) {
-    const ChannelMask m = MakeChannelMask(c.mask);
-    EXPECT_EQ(m.shift, c.shift) << std::hex << c.mask;
-    EXPECT_EQ(m.width, c.width) << std::hex << c.mask;
-  }
 }
 
 TEST(RasterImage, ConvertDepthReencodesIndexedPixelsAndKeepsThePalette) {
@@ -89,17 +62,6 @@ TEST(RasterImage, ConvertDepthReencodesIndexedPixelsAndKeepsThePalette) {
   const std::uint8_t expected[] = {0x33, 0x22, 0x11, 0x00, 0xCC, 0xBB, 0xAA, 0x00};
   EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), image.m_ppRows[0]));
   EXPECT_EQ(image.GetPixelColour(1, 0), (PaletteEntry{0, 0xAA, 0xBB, 0xCC}));
-}
-
-TEST(RasterImage, DisplayKeepsFiveFiveFiveAndConvertsOtherSixteenBitLayouts) {
-  CTestImage image;
-  ASSERT_TRUE(image.Create(1, 1, 16));
-  image.SetChannelMasks(0, 0xF800, 0x07E0, 0x001F);  // 5-6-5
-  image.m_ppRows[0][0] = image.m_ppRows[0][1] = 0xFF;  // 0xFFFF: white
-  ASSERT_TRUE(image.PrepareForDisplay());
-  EXPECT_EQ(image.m_nBitsPerPixel, 16);
-  EXPECT_EQ(image.Mask(CRasterImage::kGreen).width, 5u);
-  EXPECT_EQ(image.GetPixelColour(0, 0), (PaletteEntry{0, 0xF8, 0xF8, 0xF8}));
 }
 
 TEST(RasterImage, DisplayBitmapIsBottomUpWithZeroPadding) {

@@ -1,0 +1,254 @@
+// The menu commands of both exports: their order of steps, dialogs, stored
+// settings and refusals (their files: the golden cases).
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "export/AnimExport.h"
+#include "export/ExportFixture.h"
+#include "export/ExportPaletteDlg.h"
+#include "export/PaletteExport.h"
+
+namespace pixolan::test {
+namespace {
+
+constexpr int kRemap = CExportOptionsDlg::IDC_REMAP;
+
+class ExportAnimCommand : public ExportFixture, public ::testing::Test {
+ protected:
+  void SetUp() override {
+    MakeSheet(16, 8, {Rgb(255, 0, 255), Rgb(0, 0, 0), Rgb(255, 255, 255)});
+    FillCell(1, 0, CellOf([](int x, int y) { return x < y ? 1 : 2; }));
+    AddAnimation("Run", {Cells(0, 0, 2, 1)});
+  }
+  std::string Out() const { return (dir / "sprites.asm").string(); }
+  // Confirms the options (after the given changes) and picks `file` to save.
+  void Run(std::vector<DialogAction> actions = {}, const std::string& file = "") {
+    actions.push_back(DialogAction::Ok());
+    prompts.QueueDialog(std::move(actions));
+    if (!file.empty()) prompts.QueueFile(file);
+    doc.OnExportAnim();
+  }
+  static std::string Data(const std::string& file) { return (DataDir() / file).string(); }
+  std::vector<std::string> Messages() const { return prompts.m_messages; }
+
+  TempDir dir;
+};
+
+TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialogAndKeepsTheOptions) {
+  Run({DialogAction::Set(CExportOptionsDlg::IDC_FIRST_TRANS, "1"), DialogAction::Set(CExportOptionsDlg::IDC_PALETTE_NAME, "p.asm")},
+      Out());
+  EXPECT_TRUE(prompts.m_messages.empty());
+  ASSERT_EQ(prompts.m_shownDialogs.size(), 1u);
+  EXPECT_EQ(prompts.m_shownDialogs[0].nTemplateId, 139);
+  EXPECT_EQ(prompts.m_shownDialogs[0].strTitle, "Export Options");
+  ASSERT_EQ(prompts.m_fileRequests.size(), 1u);
+  ExpectAsmFileDialog(prompts.m_fileRequests[0], false, "spritedata.asm");
+  CExportOptionsDlg options;
+  options.m_bFirstTrans = 1;
+  CAnimExport again(doc, prompts);
+  ASSERT_TRUE(again.Build(options, Out()));
+  EXPECT_EQ(ReadText(Out()), again.File().Bytes());
+  EXPECT_EQ(settings.WriteLog(), (std::vector<std::string>{"ExportOptions/PaletteName=p.asm", "ExportOptions/UsePalette=0",
+                                                          "ExportOptions/ForceFirst=0", "ExportOptions/FirstTrans=1",
+                                                          "ExportOptions/Remap=0"}));
+  // The next export shows what was stored, each box from its own setting.
+  prompts.QueueDialog({DialogAction::Cancel()});
+  doc.OnExportAnim();
+  EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls,
+            (DialogControls{{1013, "0"}, {1014, "p.asm"}, {1016, "0"}, {1017, "1"}, {1018, "0"}}));
+}
+
+TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAfterTheSettingsAreStored) {
+  prompts.QueueDialog({DialogAction::Set(kRemap, "1"), DialogAction::Cancel()});
+  doc.OnExportAnim();
+  EXPECT_TRUE(settings.WriteLog().empty());
+  doc.m_pImage = MakeSheetImage(16, 8, {}, 24);
+  Run();
+  doc.m_pImage.reset();
+  Run();
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Image has no palette\n", "ERROR: No image loaded\n"}));
+  EXPECT_EQ(settings.WriteLog().size(), 10u);
+  EXPECT_TRUE(prompts.m_fileRequests.empty());
+}
+
+TEST_F(ExportAnimCommand, RemapCopiesOnlyTheEntriesOfTheOtherPaletteAndLastsWithoutAFile) {
+  prompts.QueueFile(Data("images/bmp/4-bit-without-colour-count-high-nibble-first.bmp"));  // entry i grey 17 i
+  doc.m_pImage->m_pPalette[16] = Rgb(1, 2, 3);
+  Run({DialogAction::Set(kRemap, "1")});  // the save dialog is cancelled
+  ASSERT_EQ(prompts.m_fileRequests.size(), 2u);
+  const FileDialogRequest& open = prompts.m_fileRequests[0];
+  EXPECT_TRUE(open.bOpen);
+  EXPECT_EQ(open.strDefaultExt, ".bmp");
+  EXPECT_EQ(open.strFilter, kSheetFileFilter);
+  EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[0], Rgb(0, 0, 0)));
+  EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[15], Rgb(255, 255, 255)));
+  EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[16], Rgb(1, 2, 3)));
+  EXPECT_TRUE(doc.m_pBlocks.empty());  // no preparation
+  EXPECT_FALSE(std::filesystem::exists(Out()));
+
+  // A larger palette fills only our sixteen entries.
+  doc.m_pImage = MakeSheetImage(16, 8, {Rgb(255, 0, 255)}, 4);
+  ASSERT_TRUE(CAnimExport(doc, prompts).Remap(Data("golden/export-remap/grey.bmp")));  // 256 entries grey 64
+  ASSERT_EQ(doc.m_pImage->m_pPalette.size(), 16u);
+  EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[15], Rgb(64, 64, 64)));
+}
+
+TEST_F(ExportAnimCommand, RemapFailuresStopTheExportAndACancelledRemapDoesNot) {
+  const std::string missing = (dir / "missing.bmp").string();
+  for (const std::string& remap : {missing, Data("golden/palette-true-colour/true.bmp")}) {
+    prompts.m_messages.clear();
+    prompts.m_fileRequests.clear();
+    prompts.QueueFile(remap);
+    Run({DialogAction::Set(kRemap, "1")});
+    EXPECT_EQ(prompts.m_fileRequests.size(), 1u);  // no save dialog
+    EXPECT_EQ(Messages(), std::vector<std::string>{remap == missing ? "FATAL: Unable to load image file"
+                                                                    : "ERROR: Image has no palette\n"});
+  }
+  prompts.QueueFile(std::nullopt);
+  Run({DialogAction::Set(kRemap, "1")}, Out());
+  EXPECT_TRUE(std::filesystem::exists(Out()));
+  EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[0], Rgb(255, 0, 255)));
+}
+
+TEST_F(ExportAnimCommand, FramesReachingOutsideTheWholeCellsAreFound) {
+  const std::pair<CRect, bool> cases[] = {
+      {CRect{0, 0, 16, 8}, false}, {CRect{0, 0, 20, 12}, false},  // the partial column and row are not cut
+      {CRect{8, 0, 24, 8}, true},  {CRect{0, 8, 8, 16}, true},    {CRect{-8, 0, 8, 8}, true},
+      {CRect{-4, 0, 12, 8}, true},  // its block map would start at a cell it does not cover
+      {CRect{}, false},            {CRect{40, 40, 30, 50}, false},  // covers nothing
+      {CRect{0, 0, 7, 800}, false},  // width 0: no block map
+  };
+  for (const auto& [source, outside] : cases) {
+    doc.m_animations.clear();
+    AddAnimation("Walk Left", {Cells(0, 0, 1, 1), source});
+    EXPECT_EQ(FindFrameOutsideSheet(doc).value_or(""),
+              outside ? "ERROR: Frame 1 of animation Walk Left lies outside the image\n" : "")
+        << source.left << "," << source.top;
+  }
+}
+
+TEST_F(ExportAnimCommand, LabelsMustBeUniqueAndMadeOfLabelCharacters) {
+  auto problemWith = [&](const std::vector<std::pair<std::string, int>>& animations) {
+    doc.m_animations.clear();
+    for (const auto& [name, frames] : animations) AddAnimation(name, std::vector<FramePlacement>(static_cast<std::size_t>(frames)));
+    return FindLabelProblem(doc).value_or("");
+  };
+  EXPECT_EQ(problemWith({{"Walk Left", 2}, {"Walk_Right", 1}, {"", 1}, {"ation", 0}}), "");
+  EXPECT_EQ(problemWith({{"Walk", 1}, {"Walk", 1}}),
+            "ERROR: Animations \"Walk\" and \"Walk\" both define the label AnimWalk\n");
+  EXPECT_EQ(problemWith({{"Walk Left", 1}, {"Walk_Left", 1}}),
+            "ERROR: Animations \"Walk Left\" and \"Walk_Left\" both define the label AnimWalk_Left\n");
+  EXPECT_EQ(problemWith({{"X", 2}, {"XFrame1", 0}}),
+            "ERROR: Animations \"X\" and \"XFrame1\" both define the label AnimXFrame1\n");
+  EXPECT_EQ(problemWith({{"ationData", 0}}),
+            "ERROR: Animation \"ationData\" defines the label AnimationData, which the file uses for its own data\n");
+  EXPECT_EQ(problemWith({{"Jump!", 1}}),
+            "ERROR: Animation \"Jump!\" gives the label AnimJump!, which holds a character no assembler label can "
+            "hold\n");
+  EXPECT_NE(problemWith({{"Tab\there", 1}}), "");
+}
+
+// Browsing from the options dialog.
+using Dlg = CExportOptionsDlg;
+
+TEST(ExportOptionsDialog, BrowsingKeepsTheBoxesAndShowsThePickedPathUnlessCancelled) {
+  CScriptedPrompts prompts;
+  Dlg dialog;
+  prompts.QueueFile("/music/palettes.asm");
+  prompts.QueueDialog({DialogAction::Set(Dlg::IDC_REMAP, "1"), DialogAction::Set(Dlg::IDC_FORCE_FIRST, "1"),
+                       DialogAction::Press(Dlg::IDC_BROWSE), DialogAction::Ok()});
+  EXPECT_EQ(prompts.DoModal(dialog), IDOK);
+  EXPECT_EQ(dialog.m_strPaletteName, "/music/palettes.asm");
+  EXPECT_EQ(dialog.m_bRemap, 1);
+  EXPECT_EQ(dialog.m_bForceFirst, 1);
+  ExpectAsmFileDialog(prompts.m_fileRequests.at(0), true, "spritedata.asm");
+
+  prompts.QueueFile(std::nullopt);
+  prompts.QueueDialog({DialogAction::Set(Dlg::IDC_PALETTE_NAME, "typed.asm"), DialogAction::Set(Dlg::IDC_USE_PALETTE, "1"),
+                       DialogAction::Press(Dlg::IDC_BROWSE), DialogAction::Ok()});
+  EXPECT_EQ(prompts.DoModal(dialog), IDOK);
+  EXPECT_EQ(dialog.m_strPaletteName, "typed.asm");
+  EXPECT_EQ(dialog.m_bUsePalette, 1);
+}
+
+// Block numbers no test sheet reaches keep all their digits in the block map.
+TEST(AsmWriters, BlockNumbersBeyondTwelveBits) {
+  ExportFixture f;
+  f.MakeSheet(16, 8, {Rgb(0, 0, 0)});
+  f.doc.m_pBlocks.assign(2, BlockInfo{});
+  f.doc.m_pCellMap = {0, 1};
+  f.doc.m_pBlocks[0].nBlock = 4096;
+  f.doc.m_pBlocks[1].nBlock = 0x1234;
+  f.doc.m_pBlocks[1].bXFlip = f.doc.m_pBlocks[1].bYFlip = true;
+  f.AddAnimation("Big", {Cells(0, 0, 2, 1)});
+  CTextWriter out;
+  f.doc.WriteAnimationData(out);
+  EXPECT_NE(out.Bytes().find("\t\t\t\t\t\tdw\t\t$10000, $12343\r\n"), std::string::npos);
+}
+
+
+// The palette export's dialog and command (its files: the golden palette cases).
+std::string Written(const CRasterImage& image, const PaletteStarts& starts) {
+  CTextWriter file;
+  WritePaletteExport(file, image, starts);
+  return file.Bytes();
+}
+
+TEST(PaletteExportDialog, ValidatesEachStartAndStoresThemInOrder) {
+  CMemorySettings settings;
+  CScriptedPrompts prompts;
+  CExportPaletteDlg dialog;
+  dialog.ReadSettings(settings);
+  EXPECT_EQ(dialog.m_nStart, DefaultPaletteStarts());
+  prompts.QueueDialog({DialogAction::Set(1017, "253"), DialogAction::Ok(), DialogAction::Set(1017, "x"),
+                       DialogAction::Ok(), DialogAction::Set(1017, "252"), DialogAction::Set(1023, "-1"),
+                       DialogAction::Ok(), DialogAction::Set(1023, "7"), DialogAction::Ok()});
+  EXPECT_EQ(prompts.DoModal(dialog), IDOK);
+  EXPECT_EQ(prompts.m_shownDialogs[0].nTemplateId, 140);
+  EXPECT_EQ(prompts.m_shownDialogs[0].strTitle, "Export Palette");
+  EXPECT_EQ(prompts.m_shownDialogs[0].initialControls.at(1016), "0");
+  EXPECT_EQ(prompts.m_shownDialogs[0].initialControls.at(1023), "112");
+  EXPECT_EQ(prompts.m_messages,
+            (std::vector<std::string>{"Please enter an integer between 0 and 252.", "Please enter an integer.",
+                                      "Please enter an integer between 0 and 252."}));
+  dialog.WriteSettings(settings);
+  EXPECT_EQ(settings.WriteLog(),
+            (std::vector<std::string>{"ExportPalette/Palette0=0", "ExportPalette/Palette1=252",
+                                      "ExportPalette/Palette2=32", "ExportPalette/Palette3=48",
+                                      "ExportPalette/Palette4=64", "ExportPalette/Palette5=80",
+                                      "ExportPalette/Palette6=96", "ExportPalette/Palette7=7"}));
+}
+
+class ExportPaletteCommand : public ExportFixture, public ::testing::Test {};
+
+TEST_F(ExportPaletteCommand, RefusesWithoutAnImageWithAPalette) {
+  doc.OnExportPalette();
+  doc.m_pImage = MakeSheetImage(8, 8, {}, 24);
+  doc.OnExportPalette();
+  EXPECT_EQ(prompts.m_messages, std::vector<std::string>(2, "ERROR: Image must have a palette"));
+  EXPECT_TRUE(prompts.m_shownDialogs.empty());
+}
+
+TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndWritesTheFile) {
+  MakeSheet(8, 8, {Rgb(255, 255, 255)});
+  prompts.QueueDialog({DialogAction::Set(1016, "4"), DialogAction::Ok()});
+  doc.OnExportPalette();  // the file dialog is cancelled
+  EXPECT_EQ(settings.GetProfileInt("ExportPalette", "Palette0", -1), 4);
+  EXPECT_EQ(settings.WriteLog().size(), 8u);
+  ExpectAsmFileDialog(prompts.m_fileRequests.at(0), false, "palettedata.asm");
+
+  prompts.QueueDialog({DialogAction::Cancel()});
+  doc.OnExportPalette();
+  EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls.at(1016), "4");
+  EXPECT_EQ(settings.WriteLog().size(), 8u);
+
+  TempDir dir;
+  prompts.QueueDialog({DialogAction::Ok()});
+  prompts.QueueFile((dir / "p.asm").string());
+  doc.OnExportPalette();
+  EXPECT_EQ(ReadText(dir / "p.asm"), Written(*doc.m_pImage, {4, 16, 32, 48, 64, 80, 96, 112}));
+  EXPECT_TRUE(prompts.m_messages.empty());
+}
+
+}  // namespace
+}  // namespace pixolan::test

@@ -1,0 +1,125 @@
+// Pictures written by other programs (tests/data/third_party) and made byte by
+// byte for the readers (tests/data/images): every file loads or is refused as
+// its line in the folder's manifest.txt says, with its size, depth, palette
+// size, probed colours and indices, and agrees pixel for pixel with other
+// encodings of the same picture.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "ReaderHelpers.h"
+#include "image/ImageReaderList.h"
+#include "support/TestSupport.h"
+
+namespace pixolan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The file decoded by the reader named in the manifest ("BMP", "IFF", "GBR").
+std::unique_ptr<CRasterImage> Open(const fs::path& dir, const std::string& file, std::string reader) {
+  const std::vector<std::uint8_t> bytes = ReadFile(dir / file);
+  for (char& c : reader) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return CImageReaderList().OpenImageFromMemory("x." + reader, bytes.data(), bytes.size());
+}
+
+struct Line {
+  std::string file, reader, size;
+  std::int32_t bits = 0, paletteSize = 0;
+  std::vector<std::string> extras;  // the checks
+};
+
+std::vector<Line> Manifest(const fs::path& dir) {
+  std::istringstream in(ReadText(dir / "manifest.txt"));
+  std::vector<Line> lines;
+  for (std::string text; std::getline(in, text);) {
+    std::istringstream fields(text);
+    Line& line = lines.emplace_back();
+    fields >> line.file >> line.reader >> line.size >> line.bits >> line.paletteSize;
+    for (std::string extra; fields >> extra;) line.extras.push_back(extra);
+    if (text.empty() || text[0] == '#') lines.pop_back();
+  }
+  return lines;
+}
+
+int Differences(const CRasterImage& a, const CRasterImage& b) {
+  int differences = 0;
+  for (std::int32_t y = 0; y < a.m_nHeight; ++y)
+    for (std::int32_t x = 0; x < a.m_nWidth; ++x) differences += !SameColour(a.GetPixelColour(x, y), b.GetPixelColour(x, y));
+  return differences;
+}
+
+PaletteEntry Colour(const std::string& hex) {
+  const unsigned v = static_cast<unsigned>(std::stoul(hex, nullptr, 16));
+  return PaletteEntry{static_cast<std::uint8_t>(hex.size() > 6 ? v >> 24 : 0), static_cast<std::uint8_t>(v >> 16),
+                      static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+}
+
+void CheckExtra(const fs::path& dir, const CRasterImage& image, const std::string& extra,
+                const std::map<std::string, std::string>& readers) {
+  if (extra.starts_with("same=")) {
+    const std::string other = extra.substr(5);
+    const auto reference = Open(dir, other, readers.at(other));
+    ASSERT_NE(reference, nullptr) << other;
+    ASSERT_EQ(std::pair(image.m_nWidth, image.m_nHeight), std::pair(reference->m_nWidth, reference->m_nHeight));
+    EXPECT_EQ(Differences(image, *reference), 0) << other;
+  } else if (extra.starts_with("indices=")) {
+    std::string indices;
+    char hex[3];
+    for (std::int32_t y = 0; y < image.m_nHeight; ++y)
+      for (std::int32_t x = 0; x < image.m_nWidth; ++x) {
+        std::snprintf(hex, sizeof hex, "%02x", image.GetPixelIndex(x, y) & 0xFF);
+        indices += hex;
+      }
+    EXPECT_EQ("indices=" + indices, extra);
+  } else if (extra.starts_with("entry=")) {
+    const std::size_t colon = extra.find(':');
+    const auto entry = static_cast<std::size_t>(std::stoul(extra.substr(6, colon - 6)));
+    ASSERT_LT(entry, image.m_pPalette.size()) << extra;
+    EXPECT_EQ(image.m_pPalette[entry], Colour(extra.substr(colon + 1))) << extra;
+  } else {
+    const std::size_t comma = extra.find(','), equals = extra.find('=');
+    const std::int32_t x = std::stoi(extra.substr(0, comma)), y = std::stoi(extra.substr(comma + 1, equals - comma - 1));
+    EXPECT_EQ(image.GetPixelColour(x, y), Colour(extra.substr(equals + 1))) << extra;
+  }
+}
+
+class ImageManifest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ImageManifest, EveryFileLoadsOrIsRefusedAsTheManifestSays) {
+  const fs::path dir = DataDir() / GetParam();
+  const std::vector<Line> manifest = Manifest(dir);
+  std::map<std::string, std::string> readers;
+  for (const Line& line : manifest) EXPECT_TRUE(readers.emplace(line.file, line.reader).second) << line.file << " twice";
+  for (const Line& line : manifest) {
+    SCOPED_TRACE(line.file);
+    auto image = Open(dir, line.file, line.reader);
+    if (line.size == "refused") {
+      EXPECT_EQ(image, nullptr);
+      continue;
+    }
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(std::to_string(image->m_nWidth) + "x" + std::to_string(image->m_nHeight), line.size);
+    EXPECT_EQ(image->m_nBitsPerPixel, line.bits);
+    EXPECT_EQ(image->PaletteSize(), line.paletteSize);
+    EXPECT_EQ(image->HasPalette(), line.bits <= 8);
+    ExpectConsistent(*image);
+    for (const std::string& extra : line.extras) CheckExtra(dir, *image, extra, readers);
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    const std::string rel = fs::relative(entry.path(), dir).generic_string();
+    if (!entry.is_regular_file() || rel == "manifest.txt" || rel.ends_with("README.md") || rel.ends_with("readme.txt") ||
+        rel.starts_with("ilbm/ref/")) {
+      continue;
+    }
+    EXPECT_TRUE(readers.contains(rel)) << rel << " is not in the manifest";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Folders, ImageManifest, ::testing::Values("third_party", "images"));
+
+}  // namespace
+}  // namespace pixolan::test
