@@ -10,10 +10,11 @@ import argparse
 import pathlib
 import shutil
 import struct
+import zlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORPUS = ROOT / "fuzz" / "corpus"
-SHEET_EXTENSIONS = {"bmp": [".bmp"], "iff": [".iff", ".lbm", ".ilbm"], "gbr": [".gbr"]}
+SHEET_EXTENSIONS = {"bmp": [".bmp"], "iff": [".iff", ".lbm", ".ilbm"], "gbr": [".gbr"], "png": [".png"]}
 
 
 def files_under(dirs, extensions, max_size):
@@ -100,6 +101,63 @@ def built_export_inputs():
     yield "built_no_animations", export_input(1, [])
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_rows(width, height, colour_type, depth, xs=None, ys=None):
+    """Unfiltered rows of a test pattern; xs/ys select the pixels of one interlace pass."""
+    channels = {0: 1, 2: 3, 3: 1, 4: 2, 6: 4}[colour_type]
+    out = b""
+    for y in ys if ys is not None else range(height):
+        bits = []
+        for x in xs if xs is not None else range(width):
+            for c in range(channels):
+                v = (x * 37 + y * 101 + c * 59) & ((1 << depth) - 1)
+                bits.append(v)
+        row = bytearray()
+        if depth >= 8:
+            for v in bits:
+                row += v.to_bytes(depth // 8, "big")
+        else:
+            acc, n = 0, 0
+            for v in bits:
+                acc, n = (acc << depth) | v, n + depth
+                if n == 8:
+                    row.append(acc)
+                    acc, n = 0, 0
+            if n:
+                row.append(acc << (8 - n))
+        out += b"\0" + bytes(row)
+    return out
+
+
+ADAM7 = [(0, 0, 8, 8), (4, 0, 8, 8), (0, 4, 4, 8), (2, 0, 4, 4), (0, 2, 2, 4), (1, 0, 2, 2), (0, 1, 1, 2)]
+
+
+def png_file(width, height, colour_type, depth, interlaced=False, palette=None, extra=b""):
+    if interlaced:
+        data = b"".join(png_rows(width, height, colour_type, depth, range(x0, width, dx), range(y0, height, dy))
+                        for x0, y0, dx, dy in ADAM7 if x0 < width and y0 < height)
+    else:
+        data = png_rows(width, height, colour_type, depth)
+    out = b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, depth, colour_type, 0, 0,
+                                                                    1 if interlaced else 0))
+    if palette is not None:
+        out += png_chunk(b"PLTE", bytes(palette))
+    return out + extra + png_chunk(b"IDAT", zlib.compress(data)) + png_chunk(b"IEND", b"")
+
+
+def built_pngs():
+    for colour_type, depths in ((3, (1, 2, 4, 8)), (0, (1, 2, 4, 8, 16)), (2, (8, 16)), (4, (8, 16)), (6, (8, 16))):
+        for depth in depths:
+            palette = [(i * 7) & 0xFF for i in range(3 * min(1 << depth, 6))] if colour_type == 3 else None
+            for interlaced in (False, True):
+                name = "built_type%d_depth%d%s.png" % (colour_type, depth, "_interlaced" if interlaced else "")
+                yield name, png_file(11, 9, colour_type, depth, interlaced, palette)
+    yield "built_trns.png", png_file(5, 3, 3, 4, palette=[1, 2, 3, 4, 5, 6], extra=png_chunk(b"tRNS", b"\0"))
+
+
 def write_seeds(target, seeds):
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -118,6 +176,8 @@ def main():
         shutil.rmtree(CORPUS)
     for target, extensions in SHEET_EXTENSIONS.items():
         write_seeds(target, ((seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, extensions, args.max_size)))
+
+    write_seeds("png", built_pngs())
 
     documents = [(seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, [".pxo"], args.max_size)]
     documents += list(built_documents())

@@ -34,7 +34,7 @@ TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
   EXPECT_EQ(request.strInitialName, "");
   EXPECT_EQ(request.strFilter,
             "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
-            "All Files (*.*)|*.*||");
+            "PNG Files (*.png)|*.png|All Files (*.*)|*.*||");
   EXPECT_NE(m_doc.m_pImage, nullptr);
   EXPECT_EQ(m_doc.m_strImagePath, sheet);
   ExpectHints({HINT_IMAGE_CHANGED}, true);

@@ -75,8 +75,8 @@ TEST_F(ExportAnimCommand, RemapCopiesOnlyTheEntriesOfTheOtherPaletteAndLastsWith
   EXPECT_EQ(open.strDefaultExt, ".bmp");
   EXPECT_EQ(open.strInitialName, "");
   EXPECT_EQ(open.strFilter,
-            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files "
-            "(*.*)|*.*||");
+            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|PNG Files "
+            "(*.png)|*.png|All Files (*.*)|*.*||");
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[0], Rgb(8, 16, 24)));
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[15], Rgb(8, 16, 24)));
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[16], Rgb(1, 2, 3)));

@@ -13,7 +13,7 @@ TEST(ImageReaderList, TheLastExtensionChoosesTheReaderIgnoringCase) {
   const CImageReaderList list;
   const std::pair<const char*, const char*> cases[] = {
       {"sheet.bmp", "BMP"}, {"SHEET.BMP", "BMP"}, {"sheet.Bmp", "BMP"}, {"tiles.gbr", "GBR"}, {"tiles.GBR", "GBR"},
-      {"art.lbm", "IFF"}, {"art.iff", "IFF"}, {"art.IFF", "IFF"}, {"art.ilbm", ""}, {"art.png", ""}, {"bmp", ""},
+      {"art.lbm", "IFF"}, {"art.iff", "IFF"}, {"art.IFF", "IFF"}, {"art.ilbm", ""}, {"art.png", "PNG"}, {"ART.PNG", "PNG"}, {"bmp", ""},
       {"sheet.bmp.txt", ""}, {"C:\\art.v2\\sheet.bmp", "BMP"}, {"/home/me/art.v2/sheet.bmp", "BMP"},
       // No extension in the file name: the directory's dot is compared, matching nothing.
       {"/home/me/art.v2/sheet", ""}, {"/home/me/x.bmp/sheet", ""}};
@@ -27,7 +27,7 @@ TEST(ImageReaderList, OnlyTheReaderOfTheExtensionIsTried) {
   const CImageReaderList list;
   EXPECT_NE(list.OpenImageFromMemory("a.LBM", iff.data(), iff.size()), nullptr);
   EXPECT_EQ(list.OpenImageFromMemory("a.bmp", iff.data(), iff.size()), nullptr);
-  EXPECT_EQ(list.OpenImageFromMemory("a.png", iff.data(), iff.size()), nullptr);
+  EXPECT_EQ(list.OpenImageFromMemory("a.png", iff.data(), iff.size()), nullptr);  // the PNG reader refuses IFF data
   EXPECT_NE(list.OpenImageFromMemory("tiles.GBR", gbr.data().data(), gbr.data().size()), nullptr);
   EXPECT_EQ(list.OpenImageFromMemory("tiles.iff", gbr.data().data(), gbr.data().size()), nullptr);
   EXPECT_EQ(list.OpenImage("no-extension"), nullptr);
