@@ -79,6 +79,26 @@ const Loads kLoaded[] = {
     {320, 200, 8, {"ilbm/gradient.iff", "ilbm/gradient-uncompressed.iff"}},
     {64, 64, 24, {"ilbm/image-noalp-64.ilbm"}},
     {10, 10, 24, {"ilbm/small-24bit.iff"}},
+    // Headers other than the 40-byte one, bit fields, 16 bits, run-length deltas.
+    {127, 64, 8, {"bmp/bmpsuite/g/pal8os2.bmp", "bmp/bmpsuite/g/pal8v4.bmp", "bmp/bmpsuite/g/pal8v5.bmp",
+                  "bmp/bmpsuite/q/pal8os2-hs.bmp", "bmp/bmpsuite/q/pal8os2-sz.bmp", "bmp/bmpsuite/q/pal8os2sp.bmp",
+                  "bmp/bmpsuite/q/pal8os2v2-16.bmp", "bmp/bmpsuite/q/pal8os2v2-sz.bmp", "bmp/bmpsuite/q/pal8os2v2.bmp",
+                  "bmp/bmpsuite/q/pal8rlecut.bmp", "bmp/bmpsuite/q/pal8rletrns.bmp", "bmp/bmpsuite/b/badrle.bmp",
+                  "bmp/bmpsuite/b/badrlebis.bmp", "bmp/bmpsuite/b/badrleter.bmp"}},
+    {127, 64, 4, {"bmp/bmpsuite/q/pal4rlecut.bmp", "bmp/bmpsuite/q/pal4rletrns.bmp", "bmp/bmpsuite/b/badrle4.bmp",
+                  "bmp/bmpsuite/b/badrle4bis.bmp", "bmp/bmpsuite/b/badrle4ter.bmp"}},
+    {127, 64, 16, {"bmp/bmpsuite/b/rgb16-880.bmp", "bmp/bmpsuite/g/rgb16-565.bmp", "bmp/bmpsuite/g/rgb16-565pal.bmp",
+                   "bmp/bmpsuite/g/rgb16.bmp", "bmp/bmpsuite/g/rgb16bfdef.bmp", "bmp/bmpsuite/q/rgb16-231.bmp",
+                   "bmp/bmpsuite/q/rgb16-3103.bmp", "bmp/bmpsuite/q/rgb16faketrns.bmp", "bmp/bmpsuite/q/rgba16-1924.bmp",
+                   "bmp/bmpsuite/q/rgba16-4444.bmp", "bmp/bmpsuite/q/rgba16-5551.bmp"}},
+    {127, 64, 24, {"bmp/bmpsuite/q/rgb24lprof.bmp", "bmp/bmpsuite/q/rgb24prof.bmp", "bmp/bmpsuite/q/rgb24prof2.bmp"}},
+    {127, 64, 32, {"bmp/bmpsuite/q/rgb32-xbgr.bmp", "bmp/bmpsuite/q/rgb32h52.bmp", "bmp/bmpsuite/q/rgba32-1.bmp",
+                   "bmp/bmpsuite/q/rgba32-1010102.bmp", "bmp/bmpsuite/q/rgba32-2.bmp", "bmp/bmpsuite/q/rgba32-61754.bmp",
+                   "bmp/bmpsuite/q/rgba32-81284.bmp", "bmp/bmpsuite/q/rgba32h56.bmp"}},
+    {320, 240, 4, {"bmp/bmptestsuite/corrupt/rle4-delta-cropped.bmp", "bmp/bmptestsuite/valid/rle4-delta-320x240.bmp"}},
+    {320, 240, 8, {"bmp/bmptestsuite/corrupt/rle8-delta-cropped.bmp", "bmp/bmptestsuite/corrupt/rle8-deltaleavesimage.bmp",
+                   "bmp/bmptestsuite/valid/rle8-delta-320x240.bmp"}},
+    {256, 10, 8, {"bmp/realworld/hopper_rle8_grayscale.bmp"}},
     // The BMP Suite's reference renderings, as PNG.
     {127, 64, 1, {"bmp/bmpsuite/html/pal1.png", "bmp/bmpsuite/html/pal1bg.png"}},
     {16, 16, 1, {"bmp/bmpsuite/html/bkgd.png"}},
@@ -96,28 +116,11 @@ const Loads kLoaded[] = {
 
 // Refused, by reason.
 const std::vector<const char*> kRefused[] = {
-    // Bit counts other than 1, 4, 8, 24 and 32.
-    {"bmp/bmpsuite/b/badbitcount.bmp", "bmp/bmpsuite/b/rgb16-880.bmp", "bmp/bmpsuite/g/rgb16-565.bmp",
-     "bmp/bmpsuite/g/rgb16-565pal.bmp", "bmp/bmpsuite/g/rgb16.bmp", "bmp/bmpsuite/g/rgb16bfdef.bmp", "bmp/bmpsuite/q/pal2.bmp",
-     "bmp/bmpsuite/q/pal2color.bmp", "bmp/bmpsuite/q/rgb16-231.bmp", "bmp/bmpsuite/q/rgb16-3103.bmp",
-     "bmp/bmpsuite/q/rgb16faketrns.bmp", "bmp/bmpsuite/q/rgba64.bmp"},
-    // Headers other than the 40-byte one (OS/2 12, 16 and 64 bytes; 52, 56, 66, 108, 124 bytes).
-    {"bmp/bmpsuite/b/badheadersize.bmp", "bmp/bmpsuite/g/pal8os2.bmp", "bmp/bmpsuite/g/pal8v4.bmp", "bmp/bmpsuite/g/pal8v5.bmp",
-     "bmp/bmpsuite/q/pal1huffmsb.bmp", "bmp/bmpsuite/q/pal8os2-hs.bmp", "bmp/bmpsuite/q/pal8os2-sz.bmp",
-     "bmp/bmpsuite/q/pal8os2sp.bmp", "bmp/bmpsuite/q/pal8os2v2-16.bmp", "bmp/bmpsuite/q/pal8os2v2-sz.bmp",
-     "bmp/bmpsuite/q/pal8os2v2.bmp", "bmp/bmpsuite/q/rgb24jpeg.bmp", "bmp/bmpsuite/q/rgb24lprof.bmp", "bmp/bmpsuite/q/rgb24png.bmp",
-     "bmp/bmpsuite/q/rgb24prof.bmp", "bmp/bmpsuite/q/rgb24prof2.bmp", "bmp/bmpsuite/q/rgb24rle24.bmp",
-     "bmp/bmpsuite/q/rgb32-xbgr.bmp", "bmp/bmpsuite/q/rgb32h52.bmp", "bmp/bmpsuite/q/rgba16-1924.bmp",
-     "bmp/bmpsuite/q/rgba16-4444.bmp", "bmp/bmpsuite/q/rgba16-5551.bmp", "bmp/bmpsuite/q/rgba32-1.bmp",
-     "bmp/bmpsuite/q/rgba32-1010102.bmp", "bmp/bmpsuite/q/rgba32-2.bmp", "bmp/bmpsuite/q/rgba32-61754.bmp",
-     "bmp/bmpsuite/q/rgba32-81284.bmp", "bmp/bmpsuite/q/rgba32h56.bmp", "bmp/realworld/hopper_rle8_grayscale.bmp"},
-    // Run-length delta escapes.
-    {"bmp/bmpsuite/b/badrle.bmp", "bmp/bmpsuite/b/badrle4.bmp", "bmp/bmpsuite/b/badrle4bis.bmp", "bmp/bmpsuite/b/badrle4ter.bmp",
-     "bmp/bmpsuite/b/badrlebis.bmp", "bmp/bmpsuite/b/badrleter.bmp", "bmp/bmpsuite/q/pal4rlecut.bmp",
-     "bmp/bmpsuite/q/pal4rletrns.bmp", "bmp/bmpsuite/q/pal8rlecut.bmp", "bmp/bmpsuite/q/pal8rletrns.bmp",
-     "bmp/bmptestsuite/corrupt/rle4-delta-cropped.bmp", "bmp/bmptestsuite/corrupt/rle8-delta-cropped.bmp",
-     "bmp/bmptestsuite/corrupt/rle8-deltaleavesimage.bmp", "bmp/bmptestsuite/valid/rle4-delta-320x240.bmp",
-     "bmp/bmptestsuite/valid/rle8-delta-320x240.bmp"},
+    // Bit counts other than 1, 4, 8, 16, 24 and 32 (2 and 64; 0 with embedded JPEG or PNG data).
+    {"bmp/bmpsuite/b/badbitcount.bmp", "bmp/bmpsuite/q/pal2.bmp", "bmp/bmpsuite/q/pal2color.bmp", "bmp/bmpsuite/q/rgba64.bmp",
+     "bmp/bmpsuite/q/rgb24jpeg.bmp", "bmp/bmpsuite/q/rgb24png.bmp"},
+    // An unknown header size (66), and OS/2 Huffman and 24-bit run-length compression.
+    {"bmp/bmpsuite/b/badheadersize.bmp", "bmp/bmpsuite/q/pal1huffmsb.bmp", "bmp/bmpsuite/q/rgb24rle24.bmp"},
     // Impossible or oversized dimensions: negative width, 3000000x2000000, height 0, width 0, 64000x1.
     {"bmp/bmpsuite/b/badwidth.bmp", "bmp/bmpsuite/b/reallybig.bmp", "bmp/bmptestsuite/corrupt/height-zero.bmp",
      "bmp/bmptestsuite/questionable/32bpp-0x0.bmp", "bmp/bmptestsuite/valid/rle8-64000x1.bmp"},
