@@ -135,13 +135,15 @@ TEST(IffReader, RefusesPicturesItCannotShowOrParse) {
   const auto body1 = IffPlanarBody(2, 1, 1, {0, 1});
   const std::vector<ByteVector> refused = {
       IffForm({IffBmhd(2, 1, 6), IffCamg(CIffReader::kCamgHoldAndModify), IffCmap(16), IffPlanarBody(2, 1, 6, {0, 1})}),
-      IffForm({IffBmhd(2, 1, 1, 0, 1), IffCmap(2), body1}),  // mask plane
-      IffForm({IffBmhd(2, 1, 1, 0, 2), IffCmap(2), body1}),  // transparent colour
-      IffForm({IffBmhd(2, 1, 1), IffCmap(2), body1}, "PBM "),
+      IffForm({IffBmhd(2, 1, 1, 0, 1), IffCmap(2), body1}),  // mask plane missing from the body
+      IffForm({IffBmhd(2, 1, 1, 0, 4), IffCmap(2), body1}),  // unknown masking
+      IffForm({IffBmhd(2, 1, 1), IffCmap(2), body1}, "PBM "),  // chunky pictures have 8 planes
+      IffForm({IffBmhd(2, 1, 1), IffCmap(2), body1}, "ACBM"),
       IffForm({IffBmhd(2, 1, 1), body1}),  // indexed without colour map
       IffForm({IffBmhd(2, 1, 8), IffPlanarBody(2, 1, 8, {0, 1})}),
       IffForm({IffCmap(2), body1, IffBmhd(2, 1, 1)}),  // body before header
-      IffForm({IffBmhd(2, 1, 1), IffCmap(2)}),         // no body
+      IffForm({IffBmhd(2, 1, 1)}),                     // no body, no colour map
+      IffForm({IffBmhd(2, 1, 24), IffCmap(2)}),        // no body, true colour
       IffForm({IffBmhd(0, 1, 1), IffCmap(2), body1}),
       IffForm({IffBmhd(2, 0, 1), IffCmap(2), body1}),
       IffForm({IffBmhd(2, 1, 1), IffBmhd(2, 1, 1), IffCmap(2), body1}),

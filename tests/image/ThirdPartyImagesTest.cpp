@@ -79,6 +79,8 @@ const Loads kLoaded[] = {
     {320, 200, 8, {"ilbm/gradient.iff", "ilbm/gradient-uncompressed.iff"}},
     {64, 64, 24, {"ilbm/image-noalp-64.ilbm"}},
     {10, 10, 24, {"ilbm/small-24bit.iff"}},
+    {320, 200, 8, {"ilbm/test-stencil.iff"}},  // a mask plane after the colour planes
+    {640, 480, 8, {"ilbm/serenity.lbm"}},      // chunky FORM PBM
     // Headers other than the 40-byte one, bit fields, 16 bits, run-length deltas.
     {127, 64, 8, {"bmp/bmpsuite/g/pal8os2.bmp", "bmp/bmpsuite/g/pal8v4.bmp", "bmp/bmpsuite/g/pal8v5.bmp",
                   "bmp/bmpsuite/q/pal8os2-hs.bmp", "bmp/bmpsuite/q/pal8os2-sz.bmp", "bmp/bmpsuite/q/pal8os2sp.bmp",
@@ -128,8 +130,8 @@ const std::vector<const char*> kRefused[] = {
     {"bmp/bmpsuite/b/badpalettesize.bmp", "bmp/bmpsuite/b/shortfile.bmp", "bmp/bmptestsuite/corrupt/8bpp-colorsused-large.bmp",
      "bmp/bmptestsuite/corrupt/emptyfile.bmp", "bmp/bmpsuite/x/ba-bm.bmp", "bmp/bmptestsuite/corrupt/magicnumber-cropped.bmp"},
     {"gbr/bad/gbtiles_invalid-header.gbr", "gbr/bad/pillow_gimp_brush.gbr"},
-    // Hold-and-modify, mask plane, chunky FORM PBM, and damaged files.
-    {"ilbm/ham6.iff", "ilbm/test-stencil.iff", "ilbm/serenity.lbm", "ilbm/bad/incorrect-cmap-size.iff",
+    // Hold-and-modify, and damaged files (cut short before their body, or a chunk running past the end).
+    {"ilbm/ham6.iff", "ilbm/bad/incorrect-cmap-size.iff",
      "ilbm/bad/incorrect-uncompressed-size.iff", "ilbm/bad/missing-BMHD.ILBM", "ilbm/bad/missing-body-chunk.iff",
      "ilbm/bad/oss-fuzz-testcase-63296.iff", "ilbm/bad/truncated-bmhd-chunk.iff"},
 };
@@ -192,6 +194,9 @@ TEST(ThirdPartyImages, KnownPixelsHaveTheirColours) {
       {"ilbm/image-noalp-64.ilbm",
        {{0, 0, Grey(118)}, {32, 32, Rgb(206, 43, 10)}, {5, 3, Grey(255)}, {63, 63, Grey(118)}}},
       {"ilbm/small-24bit.iff", {{0, 0, Rgb(118, 254, 113)}}},
+      // Seen as pictures: a grey ramp with a red word on white; green specks around red squares on black.
+      {"ilbm/serenity.lbm", {{0, 0, Grey(239)}, {300, 400, Grey(255)}, {590, 100, Grey(35)}}},
+      {"ilbm/test-stencil.iff", {{0, 0, Grey(0)}, {90, 90, Rgb(255, 85, 85)}, {110, 115, Rgb(255, 85, 85)}}},
   };
   for (const auto& [path, points] : probes) {
     SCOPED_TRACE(path);
