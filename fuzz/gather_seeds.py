@@ -158,6 +158,58 @@ def built_pngs():
     yield "built_trns.png", png_file(5, 3, 3, 4, palette=[1, 2, 3, 4, 5, 6], extra=png_chunk(b"tRNS", b"\0"))
 
 
+def bmp_file(info, table=b"", pixels=b""):
+    offset = 14 + len(info) + len(table)
+    return struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) + info + table + pixels
+
+
+def bmp_info(size, width, height, bits, compression, masks=()):
+    info = struct.pack("<IiiHHIIiiII", size, width, height, 1, bits, compression, 0, 0, 0, 0, 0)
+    info += b"".join(struct.pack("<I", m) for m in masks)
+    return info + b"\0" * (size - len(info)) if size > 40 else info
+
+
+def built_bmps():
+    """The variants beyond the 40-byte header: OS/2 1.x, bit fields, 16 bits, run-length deltas."""
+    yield "built_os2_core.bmp", bmp_file(struct.pack("<IHHHH", 12, 5, 3, 1, 4), bytes(range(48)), bytes(range(12)))
+    pixels16 = bytes(range(7, 7 + 8 * 3))
+    yield "built_16_555.bmp", bmp_file(bmp_info(40, 4, -3, 16, 0), pixels=pixels16)
+    yield "built_16_565_v4.bmp", bmp_file(bmp_info(108, 4, 3, 16, 3, (0xF800, 0x7E0, 0x1F, 0)), pixels=pixels16)
+    yield "built_32_bitfields.bmp", bmp_file(bmp_info(40, 2, 2, 32, 3) + struct.pack("<III", 0xFF, 0xFF00, 0xFF0000),
+                                             pixels=bytes(range(16)))
+    yield "built_32_alpha_v5.bmp", bmp_file(bmp_info(124, 2, 2, 32, 3, (0xFF00, 0xFF0000, 0xFF000000, 0xFF)),
+                                            pixels=bytes(range(16)))
+    rle = bytes([2, 5, 0, 2, 1, 1, 3, 7, 0, 0, 0, 3, 1, 2, 3, 0, 0, 2, 9, 9, 0, 1])
+    yield "built_rle8_delta.bmp", bmp_file(bmp_info(40, 8, 4, 8, 1), bytes(4 * 256), rle)
+    yield "built_rle4_delta.bmp", bmp_file(bmp_info(40, 8, 4, 4, 2), bytes(4 * 16), rle)
+
+
+def iff_chunk(kind, data):
+    return kind + struct.pack(">I", len(data)) + data + (b"\0" if len(data) % 2 else b"")
+
+
+def iff_form(kind, chunks):
+    inner = kind + b"".join(chunks)
+    return b"FORM" + struct.pack(">I", len(inner)) + inner
+
+
+def iff_bmhd(width, height, planes, compression=0, masking=0):
+    return iff_chunk(b"BMHD", struct.pack(">HHhhBBBBHBBhh", width, height, 0, 0, planes, masking, compression, 0, 0,
+                                           10, 11, width, height))
+
+
+def built_iffs():
+    """Masking 1 to 3, chunky FORM PBM, and a palette without a body."""
+    cmap = iff_chunk(b"CMAP", bytes(range(3 * 16)))
+    yield "built_mask_plane.iff", iff_form(b"ILBM", [iff_bmhd(16, 2, 4, 0, 1), cmap, iff_chunk(b"BODY", bytes(range(20)))])
+    yield "built_transparent.iff", iff_form(b"ILBM", [iff_bmhd(16, 2, 4, 1, 2), cmap,
+                                                      iff_chunk(b"BODY", bytes([0xF1, 0x55] * 8))])
+    yield "built_pbm.lbm", iff_form(b"PBM ", [iff_bmhd(5, 3, 8, 0, 2), cmap, iff_chunk(b"BODY", bytes(range(18)))])
+    yield "built_pbm_byterun1.lbm", iff_form(b"PBM ", [iff_bmhd(6, 3, 8, 1), cmap,
+                                                       iff_chunk(b"BODY", bytes([0xFB, 3, 1, 1, 2, 0xFD, 4, 0xFB, 9]))])
+    yield "built_palette_only.iff", iff_form(b"ILBM", [iff_bmhd(8, 8, 4), cmap])
+
+
 def write_seeds(target, seeds):
     folder = CORPUS / target
     folder.mkdir(parents=True, exist_ok=True)
@@ -178,6 +230,8 @@ def main():
         write_seeds(target, ((seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, extensions, args.max_size)))
 
     write_seeds("png", built_pngs())
+    write_seeds("bmp", built_bmps())
+    write_seeds("iff", built_iffs())
 
     documents = [(seed_name(b, p), p.read_bytes()) for b, p in files_under(dirs, [".pxo"], args.max_size)]
     documents += list(built_documents())
