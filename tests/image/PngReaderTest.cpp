@@ -24,10 +24,10 @@ int Channels(int colourType) {
 }
 
 // Packs the samples as PNG rows: small depths leftmost pixel in the high bits, 16 bits big-endian.
-PngSpec MakeSpec(int colourType, int bitDepth, bool interlaced, std::size_t paletteEntries) {
-  PngSpec spec{kWidth, kHeight, bitDepth, colourType, interlaced, {}, {}};
+PngLayout MakeLayout(int colourType, int bitDepth, bool interlaced, std::size_t paletteEntries) {
+  PngLayout layout{kWidth, kHeight, bitDepth, colourType, interlaced, {}, {}};
   for (std::size_t i = 0; i < paletteEntries; ++i) {
-    spec.palette.push_back({static_cast<png_byte>(i * 3 + 1), static_cast<png_byte>(255 - i), static_cast<png_byte>(i * 7)});
+    layout.palette.push_back({static_cast<png_byte>(i * 3 + 1), static_cast<png_byte>(255 - i), static_cast<png_byte>(i * 7)});
   }
   const int channels = Channels(colourType);
   const std::uint32_t maxSample = (1u << bitDepth) - 1;
@@ -45,9 +45,9 @@ PngSpec MakeSpec(int colourType, int bitDepth, bool interlaced, std::size_t pale
         }
       }
     }
-    spec.rows.push_back(row);
+    layout.rows.push_back(row);
   }
-  return spec;
+  return layout;
 }
 
 struct Case {
@@ -69,12 +69,12 @@ std::uint8_t Eight(std::uint32_t x, std::uint32_t y, int c, int bitDepth) {
   return static_cast<std::uint8_t>(bitDepth == 16 ? v >> 8 : v);
 }
 
-PaletteEntry Expected(const Case& k, const PngSpec& spec, std::uint32_t x, std::uint32_t y) {
+PaletteEntry Expected(const Case& k, const PngLayout& layout, std::uint32_t x, std::uint32_t y) {
   switch (k.colourType) {
     case PNG_COLOR_TYPE_PALETTE: {
       const std::uint32_t i = Sample(x, y, 0) & ((1u << k.bitDepth) - 1);
-      if (i >= spec.palette.size()) return Grey(0);
-      return Rgb(spec.palette[i].red, spec.palette[i].green, spec.palette[i].blue);
+      if (i >= layout.palette.size()) return Grey(0);
+      return Rgb(layout.palette[i].red, layout.palette[i].green, layout.palette[i].blue);
     }
     case PNG_COLOR_TYPE_GRAY: {
       const int bits = std::min(k.bitDepth, 8);
@@ -97,15 +97,15 @@ TEST(PngReader, EveryColourTypeAndDepthPlainAndInterlaced) {
       SCOPED_TRACE(testing::Message() << "type " << k.colourType << " depth " << k.bitDepth << " interlaced " << interlaced);
       // Palette pictures get a short PLTE (the rest of the palette must stay black) at 4 bits.
       const std::size_t entries = k.colourType != PNG_COLOR_TYPE_PALETTE ? 0 : k.bitDepth == 4 ? 5 : 1u << k.bitDepth;
-      const PngSpec spec = MakeSpec(k.colourType, k.bitDepth, interlaced, entries);
-      auto image = LoadAs<CPngReader>(BuildPng(spec));
+      const PngLayout layout = MakeLayout(k.colourType, k.bitDepth, interlaced, entries);
+      auto image = LoadAs<CPngReader>(BuildPng(layout));
       ASSERT_NE(image, nullptr);
       EXPECT_EQ(image->m_nBitsPerPixel, k.imageDepth);
       EXPECT_EQ(image->m_nWidth, static_cast<std::int32_t>(kWidth));
       EXPECT_EQ(image->m_nHeight, static_cast<std::int32_t>(kHeight));
       int wrong = 0;
       for (std::uint32_t y = 0; y < kHeight; ++y)
-        for (std::uint32_t x = 0; x < kWidth; ++x) wrong += image->GetPixelColour(x, y) != Expected(k, spec, x, y);
+        for (std::uint32_t x = 0; x < kWidth; ++x) wrong += image->GetPixelColour(x, y) != Expected(k, layout, x, y);
       EXPECT_EQ(wrong, 0);
       if (k.colourType == PNG_COLOR_TYPE_PALETTE) {
         // A 2-bit picture uses four of sixteen entries; what the PLTE does not supply is black.
@@ -117,14 +117,14 @@ TEST(PngReader, EveryColourTypeAndDepthPlainAndInterlaced) {
 }
 
 TEST(PngReader, DamagedOrOversizedFilesAreRefused) {
-  const std::vector<std::uint8_t> good = BuildPng(MakeSpec(PNG_COLOR_TYPE_RGB, 8, false, 0));
+  const std::vector<std::uint8_t> good = BuildPng(MakeLayout(PNG_COLOR_TYPE_RGB, 8, false, 0));
   ASSERT_NE(LoadAs<CPngReader>(good), nullptr);
   std::vector<std::uint8_t> truncated(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2));
   std::vector<std::uint8_t> badSignature = good;
   badSignature[1] = 'Q';
   std::vector<std::uint8_t> badHeaderCrc = good;
   badHeaderCrc[29] ^= 0x55;  // the IHDR chunk's CRC
-  PngSpec wide = MakeSpec(PNG_COLOR_TYPE_GRAY, 1, false, 0);
+  PngLayout wide = MakeLayout(PNG_COLOR_TYPE_GRAY, 1, false, 0);
   wide.width = static_cast<std::uint32_t>(kMaxImageDimension) + 1;
   for (auto& row : wide.rows) row.assign((wide.width + 7) / 8, 0);
   for (const auto& bad : {truncated, badSignature, badHeaderCrc, BuildPng(wide), std::vector<std::uint8_t>(good.begin(), good.begin() + 8)}) {
