@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the example sprite sheet (walker.bmp, 8-bit BMP) and its document
-(walker.pxo) byte by byte. Run from anywhere: python3 examples/make_example.py
+"""Draws the example sprite sheet (walker.bmp, 8-bit BMP, and the same picture as
+walker.png, 8-bit palette PNG) and its documents (walker.pxo and walker-png.pxo)
+byte by byte. Run from anywhere: python3 examples/make_example.py
 
 The sheet holds a 16x24 figure: four walking frames facing right, the same four
 mirrored facing left, and two idle frames (the second blinks). Heads and bodies
@@ -8,6 +9,7 @@ are symmetric and repeat from frame to frame, so the export stores them once and
 refers to them with mirror bits."""
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -110,13 +112,25 @@ def bmp_bytes(pixels):
     return header + info + table + rows
 
 
+def png_chunk(kind, data):
+    return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+
+def png_bytes(pixels):
+    header = struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 3, 0, 0, 0)  # 8-bit palette, not interlaced
+    palette = b"".join(struct.pack("BBB", *rgb) for rgb in PALETTE)
+    rows = b"".join(b"\0" + bytes(row) for row in pixels)  # filter type 0 on every row
+    return (b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", header) + png_chunk(b"PLTE", palette)
+            + png_chunk(b"IDAT", zlib.compress(rows, 9)) + png_chunk(b"IEND", b""))
+
+
 def pxo_string(text):
     data = text.encode("ascii") + b"\0"
     return struct.pack("<I", len(data)) + data
 
 
-def pxo_bytes():
-    out = b"PXOV1.01" + pxo_string("walker.bmp")
+def pxo_bytes(sheet):
+    out = b"PXOV1.01" + pxo_string(sheet)
     out += struct.pack("<iii", 160, 144, 4)
     out += struct.pack("<iiii", 0, 0, 16, 24) + b"\x01"
     out += struct.pack("<i", 1)
@@ -136,10 +150,16 @@ def pxo_bytes():
 
 
 def main():
-    with open(os.path.join(HERE, "walker.bmp"), "wb") as f:
-        f.write(bmp_bytes(draw_sheet()))
-    with open(os.path.join(HERE, "walker.pxo"), "wb") as f:
-        f.write(pxo_bytes())
+    pixels = draw_sheet()
+    outputs = {
+        "walker.bmp": bmp_bytes(pixels),
+        "walker.pxo": pxo_bytes("walker.bmp"),
+        "walker.png": png_bytes(pixels),
+        "walker-png.pxo": pxo_bytes("walker.png"),
+    }
+    for name, data in outputs.items():
+        with open(os.path.join(HERE, name), "wb") as f:
+            f.write(data)
 
 
 if __name__ == "__main__":

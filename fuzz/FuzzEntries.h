@@ -20,6 +20,7 @@ struct FuzzTarget {
 int FuzzBmp(const std::uint8_t* data, std::size_t size);
 int FuzzIff(const std::uint8_t* data, std::size_t size);
 int FuzzGbr(const std::uint8_t* data, std::size_t size);
+int FuzzPng(const std::uint8_t* data, std::size_t size);
 // The document reader on the raw bytes: the sheet path inside rarely names a file.
 int FuzzPxo(const std::uint8_t* data, std::size_t size);
 // The document reader after a fixed valid head whose path names a small sheet,

@@ -9,7 +9,7 @@ constexpr std::array kTargets{
     FuzzTarget{"bmp", &FuzzBmp},           FuzzTarget{"iff", &FuzzIff},
     FuzzTarget{"gbr", &FuzzGbr},           FuzzTarget{"pxo", &FuzzPxo},
     FuzzTarget{"pxo_sheet", &FuzzPxoSheet}, FuzzTarget{"palette_file", &FuzzPaletteFile},
-    FuzzTarget{"export", &FuzzExport},
+    FuzzTarget{"export", &FuzzExport},     FuzzTarget{"png", &FuzzPng},
 };
 
 }  // namespace

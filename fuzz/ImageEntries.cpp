@@ -45,5 +45,6 @@ int FuzzIff(const std::uint8_t* data, std::size_t size) {
   return LoadNamed(size % 2 == 0 ? "fuzz.iff" : "fuzz.lbm", data, size);
 }
 int FuzzGbr(const std::uint8_t* data, std::size_t size) { return LoadNamed("fuzz.gbr", data, size); }
+int FuzzPng(const std::uint8_t* data, std::size_t size) { return LoadNamed("fuzz.png", data, size); }
 
 }  // namespace pixolan::fuzz

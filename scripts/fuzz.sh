@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 shift || true
 targets=("$@")
-if ((${#targets[@]} == 0)); then targets=(bmp iff gbr pxo pxo_sheet palette_file export); fi
+if ((${#targets[@]} == 0)); then targets=(bmp iff gbr png pxo pxo_sheet palette_file export); fi
 jobs=$(nproc 2>/dev/null || echo 2)
 
 scripts/deps.sh clang libclang-rt-14-dev

@@ -76,7 +76,7 @@ bool PrintDocumentInfo(const std::string& path) {
 void AddInfoCommand(CLI::App& app, int& exitStatus) {
   auto files = std::make_shared<std::vector<std::string>>();
   CLI::App* info = app.add_subcommand("info", "Print what each sheet or document file holds");
-  info->add_option("files", *files, "Sheet files (.bmp, .lbm, .iff, .gbr) or documents (.pxo)")->required();
+  info->add_option("files", *files, "Sheet files (.bmp, .lbm, .iff, .gbr, .png) or documents (.pxo)")->required();
   info->callback([files, &exitStatus] {
     for (const std::string& path : *files) {
       const bool ok = IsDocumentPath(path) ? PrintDocumentInfo(path) : PrintSheetInfo(path);

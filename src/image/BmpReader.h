@@ -1,11 +1,14 @@
 #pragma once
-// Reads Windows bitmaps with the 40-byte information header: 1, 4, 8, 24 and
-// 32 bits per pixel, uncompressed or run-length encoded at 4 and 8 bits.
-// Bottom-up files fill the last image row first; top-down files (negative
-// height) fill row 0 first, so the picture is always the right way up.
+// Reads Windows and OS/2 bitmaps (every information header size real programs
+// write, see BmpInfoHeader.h): 1, 4, 8, 16, 24 and 32 bits per pixel,
+// uncompressed, run-length encoded at 4 and 8 bits (deltas included), or with
+// bit-field masks at 16 and 32 bits. 16-bit pictures become 16-bit images in
+// the 5-5-5 layout. Bottom-up files fill the last image row first; top-down
+// files (negative height) fill row 0 first, so the picture is always the right way up.
 #include <cstdint>
 #include <vector>
 
+#include "image/BmpInfoHeader.h"
 #include "image/ImageReader.h"
 #include "image/PaletteEntry.h"
 
@@ -20,8 +23,9 @@ class CBmpReader : public CImageReader {
 
  private:
   bool ReadFileHeader();
-  bool ReadInfoHeader();
+  bool HasSupportedCompression() const;
   bool HasSupportedGeometry() const;
+  std::uint64_t ColourTableEntries() const;
   bool ReadColourTable();
   bool CreateImage();
   void SetMasksForDepth();
@@ -37,22 +41,11 @@ class CBmpReader : public CImageReader {
   std::uint8_t* RowForFileLine(std::int32_t line) const;
   std::int64_t FileStride() const;
 
-  // Information header as read.
-  std::uint32_t m_nHeaderSize = 0;
-  std::int32_t m_nFileWidth = 0;
-  std::int32_t m_nFileHeight = 0;  // negative: rows stored top row first
-  std::uint16_t m_nPlanes = 0;
-  std::uint16_t m_nBitCount = 0;
-  std::uint32_t m_nCompression = 0;
-  std::uint32_t m_nImageSize = 0;
-  std::int32_t m_nXPelsPerMeter = 0;
-  std::int32_t m_nYPelsPerMeter = 0;
-  std::uint32_t m_nColoursUsed = 0;
-  std::uint32_t m_nColoursImportant = 0;
-
-  std::vector<PaletteEntry> m_colourTable;  // 256 entries
-  std::uint64_t m_nColourTableBytes = 0;    // as the file declares it
-  std::int64_t m_nPixelDataOffset = 0;      // first byte after the colour table
+  BmpInfoHeader m_header;
+  std::uint32_t m_nDeclaredPixelOffset = 0;  // sizes the colour table of 12-byte headers only
+  std::vector<PaletteEntry> m_colourTable;   // 256 entries
+  std::uint64_t m_nColourTableBytes = 0;     // as the file declares it
+  std::int64_t m_nPixelDataOffset = 0;       // first byte after the colour table
   bool m_bTopDown = false;
 };
 

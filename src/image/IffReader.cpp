@@ -16,6 +16,7 @@ constexpr std::uint32_t ChunkId(const char (&name)[5]) {
 
 constexpr std::uint32_t kForm = ChunkId("FORM");
 constexpr std::uint32_t kIlbm = ChunkId("ILBM");
+constexpr std::uint32_t kPbm = ChunkId("PBM ");
 constexpr std::uint32_t kBmhd = ChunkId("BMHD");
 constexpr std::uint32_t kCmap = ChunkId("CMAP");
 constexpr std::uint32_t kCamg = ChunkId("CAMG");
@@ -24,6 +25,12 @@ constexpr std::uint32_t kBody = ChunkId("BODY");
 constexpr std::size_t kBitmapHeaderSize = 20;
 constexpr std::size_t kLongestRepeatRun = 128;  // two input bytes at best
 constexpr int kHalfBriteBase = 32;
+
+// Masking values of the bitmap header.
+constexpr std::uint8_t kMaskNone = 0;
+constexpr std::uint8_t kMaskPlane = 1;        // an extra plane after the colour planes of each row
+constexpr std::uint8_t kTransparentColour = 2;
+constexpr std::uint8_t kLasso = 3;
 
 void StoreIndex(std::uint8_t* row, std::int32_t x, std::uint32_t value, std::int32_t depth) {
   switch (depth) {
@@ -65,10 +72,13 @@ std::int32_t IffImageDepthForPlanes(int planes) {
 bool CIffReader::Decode() {
   ForgetPreviousFile();
   if (!WalkChunks()) return false;
-  // Without a complete body the picture would be partly invented.
-  if (!m_bHaveHeader || !m_bHaveBody) return false;
+  if (!m_bHaveHeader) return false;
   // Hold-and-modify pixels are colour changes, not palette indices.
   if (m_nDisplayMode & kCamgHoldAndModify) return false;
+  // Without a body only a palette can be had: a blank indexed picture carries it.
+  // A body that is there but incomplete has already refused the file.
+  // A file cut short, or with a chunk running past its end, may have lost its body.
+  if (!m_bHaveBody && (m_bCutShort || !m_bHaveColourMap || m_header.planes == 24)) return false;
   return m_header.planes == 24 ? BuildTrueColour() : BuildIndexed();
 }
 
@@ -81,6 +91,8 @@ void CIffReader::ForgetPreviousFile() {
   m_colourMap.clear();
   m_bHaveColourMap = false;
   m_nDisplayMode = 0;
+  m_bChunky = false;
+  m_bCutShort = false;
 }
 
 // The FORM's length counts the bytes still expected; chunks after its end are
@@ -98,15 +110,21 @@ bool CIffReader::WalkChunks() {
       expected = static_cast<std::int64_t>(rounded) - 4;
       continue;
     }
+    // Only a missing pad byte at the very end is forgiven.
+    if (length > m_file.Remaining()) m_bCutShort = true;
     if (!HandleChunk(id, rounded)) return false;
     expected -= 8 + static_cast<std::int64_t>(rounded);
   }
+  if (expected > 1) m_bCutShort = true;
   return true;
 }
 
+// Interleaved planes (ILBM), or the PC's chunky form with a byte a pixel (PBM).
 bool CIffReader::ReadFormType() {
   std::uint32_t type = 0;
-  return m_file.ReadU32BE(type) && type == kIlbm;
+  if (!m_file.ReadU32BE(type) || (type != kIlbm && type != kPbm)) return false;
+  m_bChunky = type == kPbm;
+  return true;
 }
 
 // Each handler reads from a view of its own chunk, so a short or malformed
@@ -153,17 +171,39 @@ bool CIffReader::ReadBitmapHeader(CMappedFile& chunk) {
   m_header.yAspect = raw[15];
   m_header.pageWidth = static_cast<std::int16_t>(u16(16));
   m_header.pageHeight = static_cast<std::int16_t>(u16(18));
-  // Pictures with a mask plane, a transparent colour or a lasso are refused.
-  if (m_header.masking != 0 || !HasSupportedGeometry()) return false;
-  // Each plane row is padded to a multiple of 16 pixels.
-  m_nPlaneRowLength = 2 * ((m_header.width + 15) / 16);
+  if (!HasSupportedMasking() || !HasSupportedGeometry()) return false;
+  // Each plane row is padded to a multiple of 16 pixels; a chunky row to an even length.
+  m_nPlaneRowLength = m_bChunky ? m_header.width + (m_header.width & 1) : 2 * ((m_header.width + 15) / 16);
   m_bHaveHeader = true;
   return true;
 }
 
+// A transparent colour or a lasso changes nothing in the planes (the export has
+// its own transparency rule); a mask plane is skipped. Chunky rows have no planes.
+bool CIffReader::HasSupportedMasking() const {
+  switch (m_header.masking) {
+    case kMaskNone:
+    case kTransparentColour:
+    case kLasso:
+      return true;
+    case kMaskPlane:
+      return !m_bChunky;
+    default:
+      return false;
+  }
+}
+
 bool CIffReader::HasSupportedGeometry() const {
+  if (m_bChunky && m_header.planes != 8) return false;
   return m_header.width > 0 && m_header.height > 0 && m_header.width <= kMaxImageDimension &&
          m_header.height <= kMaxImageDimension && IffImageDepthForPlanes(m_header.planes) != 0;
+}
+
+// Plane rows stored for each picture row: the colour planes, then the mask plane
+// if any; a chunky picture stores its pixels as one "plane" of bytes.
+int CIffReader::StoredRowsPerLine() const {
+  if (m_bChunky) return 1;
+  return m_header.planes + (m_header.masking == kMaskPlane ? 1 : 0);
 }
 
 void CIffReader::ReadColourMap(CMappedFile& chunk, std::size_t length) {
@@ -187,7 +227,7 @@ bool CIffReader::ReadBody(CMappedFile& chunk) {
   if (!m_bHaveHeader || m_bHaveBody) return false;
   if (!BodyCanFit(chunk.Remaining())) return false;
   const std::size_t planeSize = static_cast<std::size_t>(m_header.height) * static_cast<std::size_t>(m_nPlaneRowLength);
-  m_planes.assign(m_header.planes, std::vector<std::uint8_t>(planeSize, 0));
+  m_planes.assign(static_cast<std::size_t>(StoredRowsPerLine()), std::vector<std::uint8_t>(planeSize, 0));
   const bool complete = m_header.compression == 0 ? DecodeUncompressed(chunk) : DecodeByteRun1(chunk);
   if (!complete) return false;
   m_bHaveBody = true;
@@ -197,7 +237,8 @@ bool CIffReader::ReadBody(CMappedFile& chunk) {
 // Checked before the planes are allocated, so that a header claiming a huge
 // picture over a small body cannot make us reserve the memory.
 bool CIffReader::BodyCanFit(std::size_t available) const {
-  const std::uint64_t pictureRow = std::uint64_t{m_header.planes} * static_cast<std::uint64_t>(m_nPlaneRowLength);
+  const std::uint64_t pictureRow =
+      static_cast<std::uint64_t>(StoredRowsPerLine()) * static_cast<std::uint64_t>(m_nPlaneRowLength);
   const std::uint64_t perRow = m_header.compression == 0
                                    ? pictureRow
                                    : 2 * ((pictureRow + kLongestRepeatRun - 1) / kLongestRepeatRun);
@@ -207,7 +248,7 @@ bool CIffReader::BodyCanFit(std::size_t available) const {
 bool CIffReader::DecodeUncompressed(CMappedFile& chunk) {
   const std::size_t rowLength = static_cast<std::size_t>(m_nPlaneRowLength);
   for (std::int32_t y = 0; y < m_header.height; ++y) {
-    for (int k = 0; k < m_header.planes; ++k) {
+    for (int k = 0; k < StoredRowsPerLine(); ++k) {
       if (!chunk.ReadBytes(PlaneRow(k, y), rowLength)) return false;
     }
   }
@@ -221,7 +262,7 @@ bool CIffReader::DecodeByteRun1(CMappedFile& chunk) {
   const std::size_t rowLength = static_cast<std::size_t>(m_nPlaneRowLength);
   for (std::int32_t y = 0; y < m_header.height; ++y) {
     decoder.ForgetRun();
-    for (int k = 0; k < m_header.planes; ++k) {
+    for (int k = 0; k < StoredRowsPerLine(); ++k) {
       if (!decoder.Fill(PlaneRow(k, y), rowLength)) return false;
     }
   }
@@ -251,8 +292,13 @@ bool CIffReader::BuildIndexed() {
   const std::int32_t depth = IffImageDepthForPlanes(m_header.planes);
   if (!Create(m_header.width, m_header.height, depth)) return false;
   CopyColourMapToPalette();
+  if (!m_bHaveBody) return true;  // blank: every pixel is index 0
   for (std::int32_t y = 0; y < m_nHeight; ++y) {
     std::uint8_t* row = m_ppRows[static_cast<std::size_t>(y)];
+    if (m_bChunky) {
+      std::copy_n(PlaneRow(0, y), m_nWidth, row);
+      continue;
+    }
     for (std::int32_t x = 0; x < m_nWidth; ++x) StoreIndex(row, x, PlaneValue(x, y, 0, m_header.planes), depth);
   }
   return true;

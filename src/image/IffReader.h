@@ -1,8 +1,11 @@
 #pragma once
 // Reads interleaved-bitmap pictures (FORM ILBM) of 1 to 8 bit planes into
-// indexed images and of 24 planes into true-colour images. The chunks are
+// indexed images and of 24 planes into true-colour images, and the PC's chunky
+// pictures (FORM PBM, a byte a pixel) into 8-bit indexed images. The chunks are
 // walked inside the FORM; the bitmap header, colour map, display mode and body
-// are kept, then the image is built from the decoded planes.
+// are kept, then the image is built from the decoded planes. A transparent
+// colour or lasso is ignored, a mask plane skipped; a picture without a body
+// becomes a blank picture with its colour map, usable as a palette.
 #include <cstdint>
 #include <vector>
 
@@ -47,7 +50,9 @@ class CIffReader : public CImageReader {
   bool ReadFormType();
   bool HandleChunk(std::uint32_t id, std::uint64_t roundedLength);
   bool ReadBitmapHeader(CMappedFile& chunk);
+  bool HasSupportedMasking() const;
   bool HasSupportedGeometry() const;
+  int StoredRowsPerLine() const;
   void ReadColourMap(CMappedFile& chunk, std::size_t length);
   void ReadDisplayMode(CMappedFile& chunk);
   bool ReadBody(CMappedFile& chunk);
@@ -64,11 +69,15 @@ class CIffReader : public CImageReader {
   IffBitmapHeader m_header;
   bool m_bHaveHeader = false;
   bool m_bHaveBody = false;
-  std::vector<std::vector<std::uint8_t>> m_planes;  // height x plane-row length bytes each
+  // height x plane-row length bytes each: the colour planes, then the mask plane
+  // if any; a chunky picture's rows are the one entry.
+  std::vector<std::vector<std::uint8_t>> m_planes;
   std::int32_t m_nPlaneRowLength = 0;
   std::vector<PaletteEntry> m_colourMap;
   bool m_bHaveColourMap = false;
   std::uint32_t m_nDisplayMode = 0;  // "CAMG" value, 0 when absent
+  bool m_bChunky = false;            // FORM PBM
+  bool m_bCutShort = false;          // the FORM or a chunk runs past the file's end
 };
 
 // Bits per pixel of the image that a picture of this many planes becomes, 0 when refused.

@@ -12,7 +12,7 @@ class CImageReaderFactory {
   virtual ~CImageReaderFactory() = default;
   virtual bool Handles(std::string_view path) const { (void)path; return false; }
   virtual std::unique_ptr<CImageReader> CreateReader() const { return nullptr; }
-  // Short name of the format for reports: "BMP", "GBR", "IFF".
+  // Short name of the format for reports: "BMP", "GBR", "IFF", "PNG".
   virtual std::string_view Format() const { return {}; }
 };
 

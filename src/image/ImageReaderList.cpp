@@ -3,6 +3,7 @@
 #include "image/BmpReader.h"
 #include "image/GbrReader.h"
 #include "image/IffReader.h"
+#include "image/PngReader.h"
 
 namespace pixolan {
 namespace {
@@ -39,6 +40,7 @@ class CReaderFactory : public CImageReaderFactory {
 using CBmpReaderFactory = CReaderFactory<CBmpReader>;
 using CGbrReaderFactory = CReaderFactory<CGbrReader>;
 using CIffReaderFactory = CReaderFactory<CIffReader>;
+using CPngReaderFactory = CReaderFactory<CPngReader>;
 
 }  // namespace
 
@@ -58,6 +60,7 @@ CImageReaderList::CImageReaderList() {
   m_factories.push_back(std::make_unique<CGbrReaderFactory>(std::initializer_list<std::string_view>{".GBR"}, "GBR"));
   m_factories.push_back(
       std::make_unique<CIffReaderFactory>(std::initializer_list<std::string_view>{".LBM", ".IFF"}, "IFF"));
+  m_factories.push_back(std::make_unique<CPngReaderFactory>(std::initializer_list<std::string_view>{".PNG"}, "PNG"));
 }
 
 const CImageReaderFactory* CImageReaderList::FactoryFor(std::string_view path) const {

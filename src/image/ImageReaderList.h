@@ -12,7 +12,8 @@ namespace pixolan {
 
 // The file-dialog filter for every sheet the readers take.
 inline constexpr const char* kSheetFileFilter =
-    "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files (*.*)|*.*||";
+    "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
+    "PNG Files (*.png)|*.png|All Files (*.*)|*.*||";
 
 class CImageReaderList {
  public:
@@ -25,7 +26,7 @@ class CImageReaderList {
                                                     std::size_t size) const;
   static void DestroyImage(std::unique_ptr<CRasterImage>& image) { image.reset(); }
 
-  // The format name of the factory that handles a path ("BMP", "GBR", "IFF"), or empty.
+  // The format name of the factory that handles a path ("BMP", "GBR", "IFF", "PNG"), or empty.
   std::string_view FormatOf(std::string_view path) const;
 
  private:

@@ -159,8 +159,13 @@ bool CRasterImage::PrepareForDisplay() {
     case 4:
     case 8:
     case 24:
-    case 32:
       return true;
+    case 32:
+      // A 32-bit display bitmap shows red, green and blue in the low three bytes.
+      if (m_channels[kRed].mask == 0xFF0000 && m_channels[kGreen].mask == 0xFF00 && m_channels[kBlue].mask == 0xFF) {
+        return true;
+      }
+      return ConvertDepth(32, 0, 0xFF0000, 0xFF00, 0xFF);
     case 16:
       if (m_channels[kRed].width == 5 && m_channels[kGreen].width == 5 && m_channels[kBlue].width == 5) return true;
       return ConvertDepth(16, 0, 0x7C00, 0x03E0, 0x001F);  // 5-5-5, what a 16-bit DIB shows

@@ -26,7 +26,8 @@ TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
   EXPECT_TRUE(request.bOpen && request.bHideReadOnly && request.bOverwritePrompt && request.strInitialName.empty());
   EXPECT_EQ(request.strDefaultExt, ".lbm");
   EXPECT_EQ(request.strFilter,
-            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|All Files (*.*)|*.*||");
+            "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
+            "PNG Files (*.png)|*.png|All Files (*.*)|*.*||");
   EXPECT_NE(m_doc.m_pImage, nullptr);
   EXPECT_EQ(m_doc.m_strImagePath, sheet);
   ExpectHints({HINT_IMAGE_CHANGED}, true);

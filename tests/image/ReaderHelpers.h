@@ -3,13 +3,44 @@
 // and what every loaded picture must satisfy.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/DebugOutput.h"
 #include "image/RasterImage.h"
 #include "support/TestSupport.h"
 
 namespace pixolan::test {
+
+using ByteRow = std::vector<std::uint8_t>;
+
+// The reader after loading the bytes, or null when it refused them.
+template <class Reader>
+std::unique_ptr<Reader> LoadAs(const std::vector<std::uint8_t>& file) {
+  auto reader = std::make_unique<Reader>();
+  if (!reader->LoadMemory(file.data(), file.size())) return nullptr;
+  return reader;
+}
+
+// Row y with its padding.
+inline ByteRow Row(const CRasterImage& image, std::int32_t y) {
+  const std::uint8_t* row = image.m_ppRows[static_cast<std::size_t>(y)];
+  return {row, row + image.GetStride()};
+}
+
+inline PaletteEntry Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return {0, r, g, b}; }
+inline PaletteEntry Grey(std::uint8_t v) { return {0, v, v, v}; }
+
+struct Probe {
+  std::int32_t x, y;
+  PaletteEntry colour;
+};
+
+inline void ExpectColours(const CRasterImage& image, const std::vector<Probe>& probes) {
+  for (const Probe& p : probes) EXPECT_EQ(image.GetPixelColour(p.x, p.y), p.colour) << p.x << "," << p.y;
+}
 
 // A picture made byte by byte for the readers (tests/data/images, see its manifest).
 inline std::string Image(const std::string& relative) { return (DataDir() / "images" / relative).string(); }

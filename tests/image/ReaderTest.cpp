@@ -67,7 +67,7 @@ void ExpectEachLoadStartsAfresh(const std::vector<std::string>& files) {
 TEST(Readers, ALoadKeepsNothingOfTheFileBefore) {
   ExpectEachLoadStartsAfresh<CBmpReader>({"bmp/small-eight-bit.bmp", "bmp/refused-bits-16.bmp", "bmp/1-bit.bmp",
                                           "bmp/24-bits-ignore-compression.bmp", "bmp/rle4-run-and-literal.bmp"});
-  ExpectEachLoadStartsAfresh<CIffReader>({"iff/7-planes.iff", "iff/twenty-four-planes.iff", "iff/refused-no-body.iff",
+  ExpectEachLoadStartsAfresh<CIffReader>({"iff/7-planes.iff", "iff/twenty-four-planes.iff", "iff/refused-body-before-header.iff",
                                           "iff/extra-half-brite.iff", "iff/2-planes.iff"});
   DebugLog quiet;
   ExpectEachLoadStartsAfresh<CGbrReader>({"gbr/colour-set-3-uses-the-second-lists.gbr", "gbr/colour-set-1-is-green.gbr",
@@ -81,7 +81,7 @@ TEST(ImageReaderList, TheLastExtensionChoosesTheReaderIgnoringCase) {
   const CImageReaderList list;
   const std::pair<const char*, const char*> cases[] = {
       {"sheet.bmp", "BMP"}, {"SHEET.BMP", "BMP"}, {"sheet.Bmp", "BMP"}, {"tiles.gbr", "GBR"}, {"tiles.GBR", "GBR"},
-      {"art.lbm", "IFF"}, {"art.iff", "IFF"}, {"art.IFF", "IFF"}, {"art.ilbm", ""}, {"art.png", ""}, {"bmp", ""},
+      {"art.lbm", "IFF"}, {"art.iff", "IFF"}, {"art.IFF", "IFF"}, {"art.ilbm", ""}, {"art.png", "PNG"}, {"ART.PNG", "PNG"}, {"bmp", ""},
       {"sheet.bmp.txt", ""}, {"C:\\art.v2\\sheet.bmp", "BMP"}, {"/home/me/art.v2/sheet.bmp", "BMP"},
       // No extension in the file name: the directory's dot is compared, matching nothing.
       {"/home/me/art.v2/sheet", ""}, {"/home/me/x.bmp/sheet", ""}};

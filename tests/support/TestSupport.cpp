@@ -16,7 +16,9 @@ Bytes& Bytes::u8(std::uint32_t v) {
   return *this;
 }
 Bytes& Bytes::u16le(std::uint32_t v) { return u8(v).u8(v >> 8); }
+Bytes& Bytes::u16be(std::uint32_t v) { return u8(v >> 8).u8(v); }
 Bytes& Bytes::u32le(std::uint32_t v) { return u16le(v).u16le(v >> 16); }
+Bytes& Bytes::u32be(std::uint32_t v) { return u16be(v >> 16).u16be(v); }
 Bytes& Bytes::text(std::string_view s) {
   m_data.insert(m_data.end(), s.begin(), s.end());
   return *this;

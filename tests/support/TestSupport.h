@@ -8,12 +8,14 @@
 
 namespace pixolan::test {
 
-// Appends little-endian numbers and text to a byte vector.
+// Appends little- and big-endian numbers and text to a byte vector.
 class Bytes {
  public:
   Bytes& u8(std::uint32_t v);
   Bytes& u16le(std::uint32_t v);
+  Bytes& u16be(std::uint32_t v);
   Bytes& u32le(std::uint32_t v);
+  Bytes& u32be(std::uint32_t v);
   Bytes& text(std::string_view s);  // without a NUL
   Bytes& raw(const std::vector<std::uint8_t>& v);
   Bytes& fill(std::size_t n, std::uint8_t v);

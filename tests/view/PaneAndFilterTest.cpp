@@ -25,12 +25,12 @@ TEST(PaneLayout, HalvesTheChildClientTowardZero) {
 
 TEST(FileFilter, SheetFilterBecomesDesktopFilters) {
   const std::vector<FilterEntry> entries = ParseFilter(kSheetFileFilter);
-  ASSERT_EQ(entries.size(), 4u);
+  ASSERT_EQ(entries.size(), 5u);
   EXPECT_EQ(entries[1].strDescription, "IFF/LBM Files (*.iff;*.lbm)");
   EXPECT_EQ(entries[1].patterns, (std::vector<std::string>{"*.iff", "*.lbm"}));
   EXPECT_EQ(DesktopFilters(kSheetFileFilter),
             (std::vector<std::string>{"Bitmap Files (*.bmp)", "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)",
-                                      "All Files (*)"}));
+                                      "PNG Files (*.png)", "All Files (*)"}));
 }
 
 TEST(FileFilter, ToleratesMissingTerminatorAndBareDescriptions) {

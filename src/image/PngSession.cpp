@@ -1,0 +1,85 @@
+#include "image/PngSession.h"
+
+#include <csetjmp>
+#include <cstring>
+
+namespace pixolan {
+namespace {
+
+// Chunks other than the image data may not make libpng reserve more than this.
+constexpr png_alloc_size_t kMaxChunkMemory = 8u << 20;
+
+// libpng must not print, and an error must never return to it.
+[[noreturn]] void OnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
+void OnPngWarning(png_structp, png_const_charp) {}
+
+// Reads from the memory source; a read past its end is a libpng error.
+void ReadFromSource(png_structp png, png_bytep out, png_size_t length) {
+  auto* source = static_cast<CPngSession::Source*>(png_get_io_ptr(png));
+  if (source == nullptr || length > source->size - source->position) png_error(png, "truncated");
+  std::memcpy(out, source->data + source->position, length);
+  source->position += length;
+}
+
+// Asks libpng for rows in the form the image takes them. Called inside a jump frame.
+void SetTransforms(png_structp png, png_infop info, PngRowForm form) {
+  if (form == PngRowForm::kBgra) {
+    const png_byte colourType = png_get_color_type(png, info);
+    png_set_strip_16(png);
+    if (colourType == PNG_COLOR_TYPE_GRAY || colourType == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
+    if ((colourType & PNG_COLOR_MASK_ALPHA) == 0) png_set_filler(png, 0, PNG_FILLER_AFTER);
+    png_set_bgr(png);
+  } else {
+    png_set_strip_16(png);  // 16-bit grey keeps its high byte
+  }
+  png_set_interlace_handling(png);
+  png_read_update_info(png, info);
+}
+
+}  // namespace
+
+CPngSession::CPngSession(const std::uint8_t* data, std::size_t size, std::uint32_t maxDimension)
+    : m_source{data, size, 0}, m_nMaxDimension(maxDimension) {
+  m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, OnPngError, OnPngWarning);
+  if (m_png != nullptr) m_info = png_create_info_struct(m_png);
+}
+
+CPngSession::~CPngSession() {
+  if (m_png != nullptr) png_destroy_read_struct(&m_png, m_info != nullptr ? &m_info : nullptr, nullptr);
+}
+
+bool CPngSession::ReadHeader(PngHeader& header) {
+  if (m_png == nullptr || m_info == nullptr) return false;
+  if (m_source.size < 8 || png_sig_cmp(m_source.data, 0, 8) != 0) return false;
+  if (setjmp(png_jmpbuf(m_png))) return false;
+  png_set_read_fn(m_png, &m_source, ReadFromSource);
+  // libpng refuses larger pictures itself, before it reserves anything for them.
+  png_set_user_limits(m_png, m_nMaxDimension, m_nMaxDimension);
+  png_set_chunk_malloc_max(m_png, kMaxChunkMemory);
+  png_read_info(m_png, m_info);
+  header.width = png_get_image_width(m_png, m_info);
+  header.height = png_get_image_height(m_png, m_info);
+  header.bitDepth = png_get_bit_depth(m_png, m_info);
+  header.colourType = png_get_color_type(m_png, m_info);
+  header.interlace = png_get_interlace_type(m_png, m_info);
+  return true;
+}
+
+int CPngSession::Palette(const png_color** entries) const {
+  png_colorp palette = nullptr;
+  int count = 0;
+  if (m_png == nullptr || png_get_PLTE(m_png, m_info, &palette, &count) == 0 || palette == nullptr) return 0;
+  *entries = palette;
+  return count;
+}
+
+bool CPngSession::ReadRows(PngRowForm form, std::uint8_t** rows, std::size_t rowCapacity) {
+  if (m_png == nullptr || m_info == nullptr) return false;
+  if (setjmp(png_jmpbuf(m_png))) return false;
+  SetTransforms(m_png, m_info, form);
+  if (png_get_rowbytes(m_png, m_info) > rowCapacity) return false;
+  png_read_image(m_png, rows);
+  return true;
+}
+
+}  // namespace pixolan
