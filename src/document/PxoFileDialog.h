@@ -7,14 +7,10 @@
 namespace pixolan {
 
 inline FileDialogRequest PxoFileRequest(bool open, const std::string& initialName) {
-  FileDialogRequest request;
-  request.bOpen = open;
-  request.strDefaultExt = ".pxo";
-  request.strInitialName = initialName;
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = "Pixolan Files (*.pxo)|*.pxo|All Files (*.*)|*.*||";
-  return request;
+  return {.bOpen = open,
+          .strDefaultExt = ".pxo",
+          .strInitialName = initialName,
+          .strFilter = "Pixolan Files (*.pxo)|*.pxo|All Files (*.*)|*.*||"};
 }
 
 }  // namespace pixolan

@@ -8,13 +8,7 @@
 namespace pixolan {
 
 inline FileDialogRequest SheetFileRequest(const std::string& defaultExt) {
-  FileDialogRequest request;
-  request.bOpen = true;
-  request.strDefaultExt = defaultExt;
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = kSheetFileFilter;
-  return request;
+  return {.bOpen = true, .strDefaultExt = defaultExt, .strFilter = kSheetFileFilter};
 }
 
 }  // namespace pixolan

@@ -8,14 +8,10 @@
 namespace pixolan {
 
 inline FileDialogRequest AsmFileRequest(bool open, const std::string& initialName) {
-  FileDialogRequest request;
-  request.bOpen = open;
-  request.strDefaultExt = ".asm";
-  request.strInitialName = initialName;
-  request.bHideReadOnly = true;
-  request.bOverwritePrompt = true;
-  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
-  return request;
+  return {.bOpen = open,
+          .strDefaultExt = ".asm",
+          .strInitialName = initialName,
+          .strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||"};
 }
 
 }  // namespace pixolan
