@@ -7,10 +7,12 @@
 namespace pixolan {
 
 inline FileDialogRequest PxoFileRequest(bool open, const std::string& initialName) {
-  return {.bOpen = open,
-          .strDefaultExt = ".pxo",
-          .strInitialName = initialName,
-          .strFilter = "Pixolan Files (*.pxo)|*.pxo|All Files (*.*)|*.*||"};
+  FileDialogRequest request;  // hides read-only and prompts before overwriting by default
+  request.bOpen = open;
+  request.strDefaultExt = ".pxo";
+  request.strInitialName = initialName;
+  request.strFilter = "Pixolan Files (*.pxo)|*.pxo|All Files (*.*)|*.*||";
+  return request;
 }
 
 }  // namespace pixolan

@@ -8,7 +8,10 @@
 namespace pixolan {
 
 inline FileDialogRequest SheetFileRequest(const std::string& defaultExt) {
-  return {.bOpen = true, .strDefaultExt = defaultExt, .strFilter = kSheetFileFilter};
+  FileDialogRequest request;
+  request.strDefaultExt = defaultExt;
+  request.strFilter = kSheetFileFilter;
+  return request;
 }
 
 }  // namespace pixolan

@@ -8,10 +8,12 @@
 namespace pixolan {
 
 inline FileDialogRequest AsmFileRequest(bool open, const std::string& initialName) {
-  return {.bOpen = open,
-          .strDefaultExt = ".asm",
-          .strInitialName = initialName,
-          .strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||"};
+  FileDialogRequest request;  // hides read-only and prompts before overwriting by default
+  request.bOpen = open;
+  request.strDefaultExt = ".asm";
+  request.strInitialName = initialName;
+  request.strFilter = "Assembler Files (*.asm)|*.asm|All Files (*.*)|*.*||";
+  return request;
 }
 
 }  // namespace pixolan
