@@ -1,0 +1,68 @@
+#include "export/PreviewSheet.h"
+
+#include <algorithm>
+#include <string>
+
+namespace pixolan {
+namespace {
+
+std::string SizeText(std::int64_t width, std::int64_t height) {
+  return std::to_string(width) + "x" + std::to_string(height);
+}
+
+// Refuses a bad scale, an empty canvas and a picture past the limits. Every
+// factor is checked before it is multiplied, so nothing overflows.
+void CheckSize(const PreviewSettings& settings, std::size_t cols, std::size_t rows) {
+  if (settings.nScale < kMinPreviewScale || settings.nScale > kMaxPreviewScale) {
+    throw PreviewError("the scale must be " + std::to_string(kMinPreviewScale) + " to " + std::to_string(kMaxPreviewScale));
+  }
+  const std::int64_t canvasWidth = settings.nCanvasWidth, canvasHeight = settings.nCanvasHeight;
+  if (canvasWidth < 1 || canvasHeight < 1) {
+    throw PreviewError("the document's canvas is " + SizeText(canvasWidth, canvasHeight) +
+                       " pixels; a preview needs at least one pixel a side");
+  }
+  auto refuse = [&](const std::string& size) {
+    throw PreviewError("the preview would be " + size + " (" + std::to_string(cols) + "x" + std::to_string(rows) +
+                       " cells of " + SizeText(canvasWidth, canvasHeight) + " at scale " + std::to_string(settings.nScale) +
+                       "); at most " + std::to_string(kMaxPreviewSide) + " pixels a side and " +
+                       std::to_string(kMaxPreviewBytes >> 20) + " MiB");
+  };
+  const auto side = static_cast<std::size_t>(kMaxPreviewSide);
+  if (canvasWidth > kMaxPreviewSide || canvasHeight > kMaxPreviewSide || cols > side || rows > side) {
+    refuse("more than " + std::to_string(kMaxPreviewSide) + " pixels a side");
+  }
+  const std::int64_t width = canvasWidth * static_cast<std::int64_t>(cols) * settings.nScale;
+  const std::int64_t height = canvasHeight * static_cast<std::int64_t>(rows) * settings.nScale;
+  if (width > kMaxPreviewSide || height > kMaxPreviewSide || 3 * width * height > kMaxPreviewBytes) {
+    refuse(SizeText(width, height) + " pixels");
+  }
+}
+
+}  // namespace
+
+CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::size_t> animations,
+                               const PreviewSettings& settings) {
+  std::size_t cols = 1;
+  for (const std::size_t a : animations) cols = std::max(cols, file.animations.at(a).frames.size());
+  const std::size_t rows = std::max<std::size_t>(1, animations.size());
+  CheckSize(settings, cols, rows);
+  const int cellWidth = static_cast<int>(settings.nCanvasWidth), cellHeight = static_cast<int>(settings.nCanvasHeight);
+  CRgbPicture sheet(cellWidth * static_cast<int>(cols), cellHeight * static_cast<int>(rows));
+  for (std::size_t row = 0; row < rows; ++row) {
+    const std::vector<DecodedFrame>* frames = row < animations.size() ? &file.animations.at(animations[row]).frames : nullptr;
+    for (std::size_t col = 0; col < cols; ++col) {
+      const DecodedFrame* frame = frames != nullptr && col < frames->size() ? &(*frames)[col] : nullptr;
+      DrawPreviewCell(sheet, cellWidth * static_cast<int>(col), cellHeight * static_cast<int>(row), file, frame, settings);
+    }
+  }
+  return sheet.Scaled(settings.nScale);
+}
+
+CRgbPicture RenderPreviewCell(const DecodedExport& file, const DecodedFrame* frame, const PreviewSettings& settings) {
+  CheckSize(settings, 1, 1);
+  CRgbPicture cell(static_cast<int>(settings.nCanvasWidth), static_cast<int>(settings.nCanvasHeight));
+  DrawPreviewCell(cell, 0, 0, file, frame, settings);
+  return cell.Scaled(settings.nScale);
+}
+
+}  // namespace pixolan

@@ -1,0 +1,33 @@
+#pragma once
+// The preview of an export: what the exported tables show, drawn cell by cell
+// as a contact sheet without gaps, or one cell at a time for an animation.
+#include <cstddef>
+#include <span>
+#include <stdexcept>
+
+#include "export/PreviewCell.h"
+
+namespace pixolan {
+
+// A preview that cannot be drawn: a canvas without pixels, or a picture too large.
+class PreviewError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+inline constexpr int kMinPreviewScale = 1;
+inline constexpr int kMaxPreviewScale = 8;
+// The canvas size comes from the document file: pictures past these are refused.
+inline constexpr std::int64_t kMaxPreviewSide = 16384;
+inline constexpr std::int64_t kMaxPreviewBytes = std::int64_t{256} << 20;
+
+// Frame k of the a-th listed animation (both from 1) fills the cell at column
+// k - 1, row a - 1; cells without a frame show the background. With no frame
+// at all the sheet is one empty cell. Throws PreviewError.
+CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::size_t> animations,
+                               const PreviewSettings& settings);
+
+// One cell, scaled; a null frame gives the empty canvas. Throws PreviewError.
+CRgbPicture RenderPreviewCell(const DecodedExport& file, const DecodedFrame* frame, const PreviewSettings& settings);
+
+}  // namespace pixolan
