@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Builds Pixolan and opens the desktop application on the bundled example. On a
 # machine without a display it says so and runs the headless main job instead:
-# what the sheet and the document hold, then both Game Boy exports.
+# what the sheet and the document hold, then both Game Boy exports. Either way it
+# first draws the preview of the example's export.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build -DPIXOLAN_BUILD_TESTS=OFF
+
+# What the console will show of the example's export (the sheet's top-left colour transparent).
+mkdir -p build/examples
+build/bin/pixolan-cli preview examples/walker.pxo --first-trans -o build/examples/walker-preview.png \
+  --gif build/examples/walker-preview.gif
+echo "Preview of the exported data written to build/examples/walker-preview.png and .gif"
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
   exec build/bin/pixolan examples/walker.pxo

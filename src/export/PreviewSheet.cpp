@@ -23,13 +23,13 @@ void CheckSize(const PreviewSettings& settings, std::size_t cols, std::size_t ro
   }
   auto refuse = [&](const std::string& size) {
     throw PreviewError("the preview would be " + size + " (" + std::to_string(cols) + "x" + std::to_string(rows) +
-                       " cells of " + SizeText(canvasWidth, canvasHeight) + " at scale " + std::to_string(settings.nScale) +
-                       "); at most " + std::to_string(kMaxPreviewSide) + " pixels a side and " +
-                       std::to_string(kMaxPreviewBytes >> 20) + " MiB");
+                       " cells of " + SizeText(canvasWidth, canvasHeight) + " canvas pixels at scale " +
+                       std::to_string(settings.nScale) + "), over the limit of " + std::to_string(kMaxPreviewSide) +
+                       " pixels a side and " + std::to_string(kMaxPreviewBytes >> 20) + " MiB");
   };
   const auto side = static_cast<std::size_t>(kMaxPreviewSide);
   if (canvasWidth > kMaxPreviewSide || canvasHeight > kMaxPreviewSide || cols > side || rows > side) {
-    refuse("more than " + std::to_string(kMaxPreviewSide) + " pixels a side");
+    refuse("wider or taller than " + std::to_string(kMaxPreviewSide) + " pixels");
   }
   const std::int64_t width = canvasWidth * static_cast<std::int64_t>(cols) * settings.nScale;
   const std::int64_t height = canvasHeight * static_cast<std::int64_t>(rows) * settings.nScale;

@@ -20,12 +20,14 @@ namespace {
 const std::filesystem::path kWalker = DataDir() / ".." / ".." / "examples" / "walker.pxo";
 // Walk Left's frames repeat one block left-right and top-bottom mirrored; Idle has no frames.
 const std::filesystem::path kMirror = DataDir() / "golden" / "export-mirror" / "walk.pxo";
+const std::filesystem::path kEmpty = DataDir() / "golden" / "export-no-animations" / "walk.pxo";
 
 struct PreviewCase {
   std::filesystem::path document;
   bool firstTrans;
   int scale;
   std::string background;  // empty: the checkerboard
+  std::string animation;   // empty: all
 };
 
 std::uint8_t Widen(std::uint8_t c) { return static_cast<std::uint8_t>(((c >> 3) << 3) | (c >> 5)); }
@@ -45,10 +47,11 @@ CRgbPicture Reference(const PreviewCase& c) {
   CMemorySettings settings;
   CPxoDoc doc(prompts, settings);
   EXPECT_TRUE(doc.OnOpenDocument(c.document.string()));
+  std::erase_if(doc.m_animations, [&](const auto& a) { return !c.animation.empty() && a->Name() != c.animation; });
   const int cw = doc.m_nCanvasWidth, ch = doc.m_nCanvasHeight;
-  int cols = 1;
+  int cols = 1;  // and one row: an empty sheet is one empty cell
   for (const auto& a : doc.m_animations) cols = std::max(cols, static_cast<int>(a->m_nFrameCount));
-  CRgbPicture out(cw * cols, ch * static_cast<int>(doc.m_animations.size()));
+  CRgbPicture out(cw * cols, ch * std::max(1, static_cast<int>(doc.m_animations.size())));
   for (int y = 0; y < out.Height(); ++y)
     for (int x = 0; x < out.Width(); ++x) out.Set(x, y, Background(c, x % cw, y % ch));
   const CRasterImage& sheet = *doc.m_pImage;
@@ -72,15 +75,17 @@ std::vector<std::string> Args(const PreviewCase& c, const std::string& output) {
   std::vector<std::string> args{"preview", c.document.string(), "-o", output, "--scale", std::to_string(c.scale)};
   if (c.firstTrans) args.push_back("--first-trans");
   if (!c.background.empty()) args.insert(args.end(), {"--background", c.background});
+  if (!c.animation.empty()) args.insert(args.end(), {"--animation", c.animation});
   return args;
 }
 
 TEST(PreviewCli, DrawsWhatTheSheetShowsPixelForPixel) {
   const std::vector<PreviewCase> cases = {
-      {kWalker, true, 2, ""}, {kWalker, false, 1, "2040a0"}, {kMirror, false, 3, ""}, {kMirror, true, 1, "ffffff"}};
+      {kWalker, true, 2, "", ""}, {kWalker, false, 1, "2040a0", ""}, {kWalker, true, 1, "", "Idle"},
+      {kMirror, false, 3, "", ""}, {kMirror, true, 1, "ffffff", ""},  {kEmpty, false, 2, "", ""}};
   for (const PreviewCase& c : cases) {
     SCOPED_TRACE(c.document.filename().string() + (c.firstTrans ? " --first-trans" : "") + " --scale " +
-                 std::to_string(c.scale) + " " + c.background);
+                 std::to_string(c.scale) + " " + c.background + " " + c.animation);
     TempDir dir;
     const CliRun run = RunCli(dir, Args(c, (dir / "out.png").string()));
     ASSERT_EQ(run.status, 0) << run.err;
@@ -101,7 +106,7 @@ TEST(PreviewCli, DrawsWhatTheSheetShowsPixelForPixel) {
 // The GIF: one frame a cell, walk after walk, each the cell the PNG shows, 3/100 s, looping.
 TEST(PreviewCli, GifHoldsEveryFrameAsItsCell) {
   TempDir dir;
-  const PreviewCase c{kWalker, true, 2, ""};
+  const PreviewCase c{kWalker, true, 2, "", ""};
   std::vector<std::string> args = Args(c, (dir / "out.png").string());
   args.insert(args.end(), {"--gif", (dir / "out.gif").string()});
   ASSERT_EQ(RunCli(dir, args).status, 0);
