@@ -18,7 +18,9 @@ CRgbPicture CRgbPicture::Scaled(int scale) const {
       continue;
     }
     const std::uint8_t* source = Row(y / scale);
-    for (int x = 0; x < out.m_nWidth; ++x) std::copy_n(source + 3 * static_cast<std::size_t>(x / scale), 3, row + 3 * static_cast<std::size_t>(x));
+    for (int x = 0; x < out.m_nWidth; ++x) {
+      std::copy_n(source + 3 * static_cast<std::size_t>(x / scale), 3, row + 3 * static_cast<std::size_t>(x));
+    }
   }
   return out;
 }

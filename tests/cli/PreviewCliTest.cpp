@@ -103,38 +103,42 @@ TEST(PreviewCli, DrawsWhatTheSheetShowsPixelForPixel) {
   }
 }
 
-// The GIF: one frame a cell, walk after walk, each the cell the PNG shows, 3/100 s, looping.
+// The GIF: one frame a cell, walk after walk, each the cell the PNG shows, 3/100 s,
+// looping; without any frame, the one empty cell.
 TEST(PreviewCli, GifHoldsEveryFrameAsItsCell) {
-  TempDir dir;
-  const PreviewCase c{kWalker, true, 2, "", ""};
-  std::vector<std::string> args = Args(c, (dir / "out.png").string());
-  args.insert(args.end(), {"--gif", (dir / "out.gif").string()});
-  ASSERT_EQ(RunCli(dir, args).status, 0);
-  int error = 0;
-  std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(DGifOpenFileName((dir / "out.gif").string().c_str(), &error),
-                                                           [](GifFileType* g) { DGifCloseFile(g, nullptr); });
-  ASSERT_TRUE(gif && DGifSlurp(gif.get()) == GIF_OK);
-  ASSERT_EQ(std::tuple(gif->SWidth, gif->SHeight, gif->ImageCount), std::tuple(320, 288, 10));
-  // giflib hands the extensions before the first frame to that frame: the loop, then its delay.
-  const SavedImage& first = gif->SavedImages[0];
-  ASSERT_EQ(first.ExtensionBlockCount, 3);
-  EXPECT_EQ(first.ExtensionBlocks[0].Function, APPLICATION_EXT_FUNC_CODE);
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(first.ExtensionBlocks[0].Bytes), 11), "NETSCAPE2.0");
-  const std::uint8_t* count = first.ExtensionBlocks[1].Bytes;
-  EXPECT_EQ(std::vector<int>(count, count + first.ExtensionBlocks[1].ByteCount), (std::vector<int>{1, 0, 0}));
-  CPngReader png;
-  ASSERT_TRUE(png.Load((dir / "out.png").string().c_str()));
-  const int cells[10][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}};
-  for (int i = 0; i < 10; ++i) {
-    GraphicsControlBlock control{};
-    ASSERT_EQ(DGifSavedExtensionToGCB(gif.get(), i, &control), GIF_OK);
-    EXPECT_EQ(control.DelayTime, 3);
-    const SavedImage& image = gif->SavedImages[i];
-    for (int y = 0; y < 288; ++y) {
-      for (int x = 0; x < 320; ++x) {
-        const GifColorType g = image.ImageDesc.ColorMap->Colors[image.RasterBits[y * 320 + x]];
-        const PaletteEntry p = png.GetPixelColour(cells[i][0] * 320 + x, cells[i][1] * 288 + y);
-        ASSERT_EQ((RgbColour{g.Red, g.Green, g.Blue}), (RgbColour{p.red, p.green, p.blue})) << "frame " << i;
+  using Cells = std::vector<std::pair<int, int>>;  // the PNG's column and row of each GIF frame
+  const std::vector<std::pair<PreviewCase, Cells>> cases = {
+      {{kWalker, true, 2, "", ""}, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}}},
+      {{kEmpty, false, 2, "", ""}, {{0, 0}}}};
+  for (const auto& [c, cells] : cases) {
+    TempDir dir;
+    std::vector<std::string> args = Args(c, (dir / "out.png").string());
+    args.insert(args.end(), {"--gif", (dir / "out.gif").string()});
+    ASSERT_EQ(RunCli(dir, args).status, 0);
+    int error = 0;
+    std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(DGifOpenFileName((dir / "out.gif").string().c_str(), &error),
+                                                             [](GifFileType* g) { DGifCloseFile(g, nullptr); });
+    ASSERT_TRUE(gif && DGifSlurp(gif.get()) == GIF_OK);
+    ASSERT_EQ(std::tuple(gif->SWidth, gif->SHeight, gif->ImageCount), std::tuple(320, 288, static_cast<int>(cells.size())));
+    // giflib hands the extensions before the first frame to that frame: the loop, then its delay.
+    const SavedImage& first = gif->SavedImages[0];
+    ASSERT_EQ(first.ExtensionBlockCount, 3);
+    EXPECT_EQ(first.ExtensionBlocks[0].Function, APPLICATION_EXT_FUNC_CODE);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(first.ExtensionBlocks[0].Bytes), 11), "NETSCAPE2.0");
+    const std::uint8_t* count = first.ExtensionBlocks[1].Bytes;
+    EXPECT_EQ(std::vector<int>(count, count + first.ExtensionBlocks[1].ByteCount), (std::vector<int>{1, 0, 0}));
+    CPngReader png;
+    ASSERT_TRUE(png.Load((dir / "out.png").string().c_str()));
+    for (int i = 0; i < gif->ImageCount; ++i) {
+      GraphicsControlBlock control{};
+      ASSERT_EQ(DGifSavedExtensionToGCB(gif.get(), i, &control), GIF_OK);
+      EXPECT_EQ(control.DelayTime, 3);
+      const SavedImage& image = gif->SavedImages[i];
+      const auto [col, row] = cells[static_cast<std::size_t>(i)];
+      for (int p = 0; p < 320 * 288; ++p) {
+        const GifColorType g = image.ImageDesc.ColorMap->Colors[image.RasterBits[p]];
+        const PaletteEntry e = png.GetPixelColour(col * 320 + p % 320, row * 288 + p / 320);
+        ASSERT_EQ((RgbColour{g.Red, g.Green, g.Blue}), (RgbColour{e.red, e.green, e.blue})) << "frame " << i;
       }
     }
   }
