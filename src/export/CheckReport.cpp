@@ -37,8 +37,8 @@ void AddFrame(const FrameCheck& frame, std::vector<CheckLine>& lines) {
                                       std::to_string(kObjectPalettes) + ")"});
   }
   if (frame.nChangedPixels > 0) {
-    lines.push_back({Kind::kChanged, name + ": " + Count(frame.nChangedPixels, "pixel", "pixels") +
-                                         " changed by the four-colour rule"});
+    lines.push_back({Kind::kChanged,
+                     name + ": " + Count(frame.nChangedPixels, "pixel differs", "pixels differ") + " from the sheet"});
   }
 }
 
