@@ -5,6 +5,7 @@
 #include "BenchSheets.h"
 #include "document/PxoDoc.h"
 #include "export/AnimExport.h"
+#include "export/ExportCheck.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
 
@@ -68,6 +69,24 @@ void BM_WriteText(benchmark::State& state) {
   }
 }
 
+// What pixolan-cli check adds to an export: reading the file back and measuring it.
+void BM_DecodeAndCheck(benchmark::State& state) {
+  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc(prompts, settings);
+  if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
+  doc.PrepareExportData(BenchOptions());
+  CAsmFile file;
+  file.Open(files.document + ".asm");
+  WriteAnimExport(doc, file);
+  for (auto _ : state) {
+    const ExportCheck check = CheckExport(doc, DecodeExport(file.Bytes()), true, false);
+    benchmark::DoNotOptimize(check.nUniqueBlocks);
+    state.counters["frames"] = static_cast<double>(check.FrameCount());
+  }
+}
+
 void Sizes(benchmark::internal::Benchmark* b) {
   const auto realistic = static_cast<long>(SheetKind::kRealistic), equal = static_cast<long>(SheetKind::kEqualSums);
   for (long size : {1024L, 2048L, 4096L}) b->Args({size, realistic});
@@ -78,6 +97,7 @@ void Sizes(benchmark::internal::Benchmark* b) {
 BENCHMARK(BM_FullExport)->Apply(Sizes);
 BENCHMARK(BM_Prepare)->Apply(Sizes);
 BENCHMARK(BM_WriteText)->Apply(Sizes);
+BENCHMARK(BM_DecodeAndCheck)->Apply(Sizes);
 
 }  // namespace
 }  // namespace pixolan::bench

@@ -14,6 +14,8 @@
 #include "FuzzFixtures.h"
 #include "document/PxoDoc.h"
 #include "export/AnimExport.h"
+#include "export/CheckReport.h"
+#include "export/ExportDecoder.h"
 #include "export/ExportOptionsDlg.h"
 #include "export/PaletteFileReader.h"
 #include "framework/FileException.h"
@@ -174,6 +176,11 @@ int FuzzExport(const std::uint8_t* data, std::size_t size) {
     if (exportRun.Build(options, (FixtureDir() / "never-saved.asm").string())) {
       const std::string& text = exportRun.File().Bytes();
       if (text.size() < 2 || text.compare(text.size() - 2, 2, "\r\n") != 0) std::abort();
+      // Whatever the export writes reads back, and the check measures it: a
+      // decode error escapes as a finding.
+      const DecodedExport decoded = DecodeExport(text);
+      if (decoded.animations.size() != doc.m_animations.size()) std::abort();
+      CheckReport(CheckExport(doc, decoded, options.m_bFirstTrans != 0, false));
     }
   } else {
     // The preparation must stand any document, also one the checks refuse.

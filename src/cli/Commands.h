@@ -13,6 +13,7 @@ inline constexpr int kExitUsage = 2;
 void AddInfoCommand(CLI::App& app, int& exitStatus);
 void AddExportCommand(CLI::App& app, int& exitStatus);
 void AddPaletteCommand(CLI::App& app, int& exitStatus);
+void AddCheckCommand(CLI::App& app, int& exitStatus);
 void AddPreviewCommand(CLI::App& app, int& exitStatus);
 
 }  // namespace pixolan::cli

@@ -13,6 +13,7 @@ int main(int argc, char** argv) {
   pixolan::cli::AddInfoCommand(app, exitStatus);
   pixolan::cli::AddExportCommand(app, exitStatus);
   pixolan::cli::AddPaletteCommand(app, exitStatus);
+  pixolan::cli::AddCheckCommand(app, exitStatus);
   pixolan::cli::AddPreviewCommand(app, exitStatus);
   try {
     app.parse(argc, argv);

@@ -85,7 +85,7 @@ void CPaletteAssigner::Assign(BlockInfo& record) {
   }
   start = m_nPalettes;
   if (m_nPalettes == kMaxPalettes) {
-    m_prompts.MessageBox("Ran out of palettes, bugger - better just used entry 0!\n");
+    m_prompts.MessageBox(kMsgRanOutOfPalettes);
     record.nPalette = 0;  // pixels stay indices into the block's own colours
     return;
   }

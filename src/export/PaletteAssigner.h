@@ -12,6 +12,8 @@
 
 namespace pixolan {
 
+inline constexpr const char* kMsgRanOutOfPalettes = "Ran out of palettes, bugger - better just used entry 0!\n";
+
 class CPaletteAssigner {
  public:
   static constexpr std::int32_t kMaxPalettes = 256;
