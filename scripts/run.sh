@@ -8,8 +8,10 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh build -DPIXOLAN_BUILD_TESTS=OFF
 
-# What the console will show of the example's export (the sheet's top-left colour transparent).
+# Whether the example's export fits the console's object limits, and what the
+# console will show of it (the sheet's top-left colour transparent).
 mkdir -p build/examples
+build/bin/pixolan-cli check examples/walker.pxo --first-trans
 build/bin/pixolan-cli preview examples/walker.pxo --first-trans -o build/examples/walker-preview.png \
   --gif build/examples/walker-preview.gif
 echo "Preview of the exported data written to build/examples/walker-preview.png and .gif"
