@@ -11,7 +11,7 @@ scripts/build.sh build -DPIXOLAN_BUILD_TESTS=OFF
 # Whether the example's export fits the console's object limits, and what the
 # console will show of it (the sheet's top-left colour transparent).
 mkdir -p build/examples
-build/bin/pixolan-cli check examples/walker.pxo --first-trans
+build/bin/pixolan-cli check examples/walker.pxo --first-trans || echo "The example does not fit the console's limits: see the lines above."
 build/bin/pixolan-cli preview examples/walker.pxo --first-trans -o build/examples/walker-preview.png \
   --gif build/examples/walker-preview.gif
 echo "Preview of the exported data written to build/examples/walker-preview.png and .gif"
