@@ -1,6 +1,6 @@
-// What the manifests cannot show: the run-length decoder's controls, a reader
+// What the manifests cannot show: the run-length decoder's controls, and a reader
 // loaded again with another file keeping nothing of the first (or, after a
-// failure, nothing at all), and plane rows padded to whole words.
+// failure, nothing at all).
 #include <gtest/gtest.h>
 #include <numeric>
 #include <tuple>
@@ -33,14 +33,6 @@ TEST(IffReader, ByteRun1Controls) {
   EXPECT_EQ(decode({0x81, 7}, 128), ByteVector(128, 7));
   EXPECT_TRUE(decode({0x02, 1, 2}, 3).empty());  // source ends inside the literal
   EXPECT_TRUE(decode({0xFE}, 3).empty());
-}
-
-TEST(IffReader, PlaneRowsArePaddedToSixteenPixels) {
-  for (auto [width, expected] : {std::pair{320, 40}, {20, 4}, {17, 4}}) {
-    CIffReader reader;
-    ASSERT_TRUE(reader.Load(Image("iff/one-plane-" + std::to_string(width) + "-wide.iff").c_str())) << width;
-    EXPECT_EQ(reader.PlaneRowLength(), expected) << width;
-  }
 }
 
 // One reader for a sequence of files: each load equals a fresh reader's.
