@@ -68,7 +68,6 @@ TEST(Readers, ALoadKeepsNothingOfTheFileBefore) {
                                           "gbr/refused-signature.gbr", "gbr/eleven-byte-settings-keep-the-default.gbr"});
 }
 
-
 TEST(ImageReaderList, TheLastExtensionChoosesTheReaderIgnoringCase) {
   const CImageReaderList list;
   const std::pair<const char*, const char*> cases[] = {
@@ -92,22 +91,6 @@ TEST(ImageReaderList, OnlyTheReaderOfTheExtensionIsTried) {
   EXPECT_EQ(list.OpenImage("no-extension"), nullptr);
   EXPECT_EQ(list.OpenImage(nullptr), nullptr);
 }
-
-TEST(ImageReaderList, OpensABitmapFromDiskAndDestroysIt) {
-  TempDir dir;
-  std::filesystem::create_directory(dir / "folder.with.dot");
-  const auto path = dir / "folder.with.dot" / "one.bmp";
-  std::filesystem::copy(Image("bmp/table-is-blue-green-red.bmp"), path);
-  CImageReaderList list;
-  std::unique_ptr<CRasterImage> image = list.OpenImage(path.string().c_str());
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->GetPixelColour(0, 0), (PaletteEntry{0, 0x30, 0x20, 0x10}));
-  CImageReaderList::DestroyImage(image);
-  EXPECT_EQ(image, nullptr);
-  CImageReaderList::DestroyImage(image);  // a null image is ignored
-  EXPECT_EQ(list.OpenImage((dir / "missing.bmp").string().c_str()), nullptr);
-}
-
 
 std::vector<std::uint8_t> Counting(std::size_t n) {
   std::vector<std::uint8_t> bytes(n);
