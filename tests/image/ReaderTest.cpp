@@ -1,6 +1,6 @@
-// What the manifests cannot show: the run-length decoder's controls, a reader
+// What the manifests cannot show: the run-length decoder's controls, and a reader
 // loaded again with another file keeping nothing of the first (or, after a
-// failure, nothing at all), and plane rows padded to whole words.
+// failure, nothing at all).
 #include <gtest/gtest.h>
 #include <numeric>
 #include <tuple>
@@ -33,14 +33,6 @@ TEST(IffReader, ByteRun1Controls) {
   EXPECT_EQ(decode({0x81, 7}, 128), ByteVector(128, 7));
   EXPECT_TRUE(decode({0x02, 1, 2}, 3).empty());  // source ends inside the literal
   EXPECT_TRUE(decode({0xFE}, 3).empty());
-}
-
-TEST(IffReader, PlaneRowsArePaddedToSixteenPixels) {
-  for (auto [width, expected] : {std::pair{320, 40}, {20, 4}, {17, 4}}) {
-    CIffReader reader;
-    ASSERT_TRUE(reader.Load(Image("iff/one-plane-" + std::to_string(width) + "-wide.iff").c_str())) << width;
-    EXPECT_EQ(reader.PlaneRowLength(), expected) << width;
-  }
 }
 
 // One reader for a sequence of files: each load equals a fresh reader's.
@@ -76,7 +68,6 @@ TEST(Readers, ALoadKeepsNothingOfTheFileBefore) {
                                           "gbr/refused-signature.gbr", "gbr/eleven-byte-settings-keep-the-default.gbr"});
 }
 
-
 TEST(ImageReaderList, TheLastExtensionChoosesTheReaderIgnoringCase) {
   const CImageReaderList list;
   const std::pair<const char*, const char*> cases[] = {
@@ -100,22 +91,6 @@ TEST(ImageReaderList, OnlyTheReaderOfTheExtensionIsTried) {
   EXPECT_EQ(list.OpenImage("no-extension"), nullptr);
   EXPECT_EQ(list.OpenImage(nullptr), nullptr);
 }
-
-TEST(ImageReaderList, OpensABitmapFromDiskAndDestroysIt) {
-  TempDir dir;
-  std::filesystem::create_directory(dir / "folder.with.dot");
-  const auto path = dir / "folder.with.dot" / "one.bmp";
-  std::filesystem::copy(Image("bmp/table-is-blue-green-red.bmp"), path);
-  CImageReaderList list;
-  std::unique_ptr<CRasterImage> image = list.OpenImage(path.string().c_str());
-  ASSERT_NE(image, nullptr);
-  EXPECT_EQ(image->GetPixelColour(0, 0), (PaletteEntry{0, 0x30, 0x20, 0x10}));
-  CImageReaderList::DestroyImage(image);
-  EXPECT_EQ(image, nullptr);
-  CImageReaderList::DestroyImage(image);  // a null image is ignored
-  EXPECT_EQ(list.OpenImage((dir / "missing.bmp").string().c_str()), nullptr);
-}
-
 
 std::vector<std::uint8_t> Counting(std::size_t n) {
   std::vector<std::uint8_t> bytes(n);

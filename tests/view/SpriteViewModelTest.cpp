@@ -103,12 +103,12 @@ TEST_F(SpriteViewModelTest, ClickPlacesOnlyWithSheetSelectionAndAFrameToTakeIt) 
 TEST_F(SpriteViewModelTest, ClickWithoutSelectionLiftsThePlacedFrame) {
   CAnimation& walk = Walk(1, 1);                     // lifting needs no sheet
   EXPECT_TRUE(m_model.OnLButtonDown({}).Empty());  // frame not placed: nothing
-  walk.Frame(1)->Set({8, 0, 24, 8}, 3, 4);
+  walk.Frame(1)->Set({8, 0, 24, 16}, 3, 4);
   m_model.OnMouseMove({350 + 8, 300 - 4}, {});  // canvas (2, -1)
   EXPECT_TRUE(m_model.OnLButtonDown({}).bWhole);
-  EXPECT_EQ(Selection(), (CRect{8, 0, 24, 8}));
+  EXPECT_EQ(Selection(), (CRect{8, 0, 24, 16}));
   EXPECT_FALSE(walk.Frame(1)->m_bValid);
-  EXPECT_EQ(m_model.m_rectPreview, (CRect{358, 296, 358 + 64, 296 + 32}));
+  EXPECT_EQ(m_model.m_rectPreview, (CRect{358, 296, 358 + 64, 296 + 64}));
   walk.Frame(1)->Set({8, 0, 4, 8}, 0, 0);  // a damaged rectangle from a file cannot be carried
   m_doc.m_bSelectionValid = false;
   EXPECT_TRUE(m_model.OnLButtonDown({}).Empty());
