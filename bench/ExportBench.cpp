@@ -53,17 +53,26 @@ void BM_Prepare(benchmark::State& state) {
   ReportCells(state, doc);
 }
 
-void BM_WriteText(benchmark::State& state) {
-  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
-  CScriptedPrompts prompts;
-  CMemorySettings settings;
-  CPxoDoc doc(prompts, settings);
-  if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
-  doc.PrepareExportData(BenchOptions());
-  for (auto _ : state) {
-    CAsmFile file;
+// A loaded document with its export tables prepared and its file written once.
+struct PreparedExport {
+  PreparedExport(benchmark::State& state, const BenchFiles& files) {
+    if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
+    doc.PrepareExportData(BenchOptions());
     file.Open(files.document + ".asm");
     WriteAnimExport(doc, file);
+  }
+  CScriptedPrompts prompts;
+  CMemorySettings settings;
+  CPxoDoc doc{prompts, settings};
+  CAsmFile file;
+};
+
+void BM_WriteText(benchmark::State& state) {
+  PreparedExport prepared(state, GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state)));
+  for (auto _ : state) {
+    CAsmFile file;
+    file.Open("bench.asm");
+    WriteAnimExport(prepared.doc, file);
     benchmark::DoNotOptimize(file.Bytes().size());
     state.counters["bytes"] = static_cast<double>(file.Bytes().size());
   }
@@ -71,17 +80,9 @@ void BM_WriteText(benchmark::State& state) {
 
 // What pixolan-cli check adds to an export: reading the file back and measuring it.
 void BM_DecodeAndCheck(benchmark::State& state) {
-  const BenchFiles& files = GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state));
-  CScriptedPrompts prompts;
-  CMemorySettings settings;
-  CPxoDoc doc(prompts, settings);
-  if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
-  doc.PrepareExportData(BenchOptions());
-  CAsmFile file;
-  file.Open(files.document + ".asm");
-  WriteAnimExport(doc, file);
+  PreparedExport prepared(state, GetBenchFiles(static_cast<int>(state.range(0)), KindOf(state)));
   for (auto _ : state) {
-    const ExportCheck check = CheckExport(doc, DecodeExport(file.Bytes()), true, false);
+    const ExportCheck check = CheckExport(prepared.doc, DecodeExport(prepared.file.Bytes()), true, false);
     benchmark::DoNotOptimize(check.nUniqueBlocks);
     state.counters["frames"] = static_cast<double>(check.FrameCount());
   }
