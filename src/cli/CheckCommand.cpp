@@ -94,7 +94,7 @@ int RunCheck(const ExportArguments& args, bool json) {
     if (!WriteToStdout(json ? Json(check, lines) : Text(lines))) return kExitFailure;
     return check.Fits() ? kExitOk : kExitFailure;
   } catch (const ExportDecodeError& e) {
-    PrintMessage(std::string("error: the exported data could not be read back: ") + e.what());
+    PrintMessage(std::string("ERROR: The exported data could not be read back: ") + e.what());
     return kExitFailure;
   }
 }
