@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "document/PxoDoc.h"
+#include "framework/Archive.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
 #include "image/BmpBuilder.h"  // for the desktop application's tests
@@ -54,6 +55,20 @@ class DocumentTest : public ::testing::Test {
     const auto path = m_dir / name;
     WriteFile(path, SmallSheet());
     return path.string();
+  }
+
+  // The written sheet as the document's image, its first cell selected.
+  void LoadSheetAndSelectFirstCell() {
+    m_doc.m_strImagePath = WriteSheet();
+    EXPECT_NE(m_doc.LoadImage(m_doc.m_strImagePath), nullptr);
+    m_doc.SetSelection(CRect{0, 0, 8, 8});
+  }
+
+  // The document as it would be saved.
+  std::vector<std::uint8_t> StoredBytes() {
+    CArchive ar;
+    m_doc.Serialize(ar);
+    return ar.StoredBytes();
   }
 
   CAnimation& AddAnimation(const std::string& name, std::uint32_t frames) {

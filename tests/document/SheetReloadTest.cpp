@@ -9,19 +9,11 @@ namespace {
 class SheetReloadTest : public DocumentTest {
  protected:
   SheetReloadTest() {
-    m_doc.m_strImagePath = WriteSheet();
-    EXPECT_NE(m_doc.LoadImage(m_doc.m_strImagePath), nullptr);
-    m_doc.SetSelection(CRect{0, 0, 8, 8});
+    LoadSheetAndSelectFirstCell();
     m_doc.AddAnimation("Run", 2);
     m_doc.m_pCurrentAnim = m_doc.m_animations.back().get();
     m_doc.SetCurrentFrameData(CRect{0, 0, 16, 16}, -8, -8);
     m_view.m_hints.clear();
-  }
-
-  std::vector<std::uint8_t> Bytes() {
-    CArchive ar;
-    m_doc.Serialize(ar);
-    return ar.StoredBytes();
   }
 
   static std::vector<std::uint8_t> SheetOf(std::uint8_t pixel) {
@@ -31,12 +23,12 @@ class SheetReloadTest : public DocumentTest {
 };
 
 TEST_F(SheetReloadTest, ARewrittenSheetIsReadAgainKeepingEverythingElse) {
-  const auto before = Bytes();
+  const auto before = StoredBytes();
   WriteFile(m_doc.m_strImagePath, SheetOf(7));
   EXPECT_TRUE(m_doc.ReloadImage());
   EXPECT_EQ(m_doc.m_pImage->GetPixelIndex(15, 15), 7);
   EXPECT_NE(m_doc.m_pImage->m_hBitmap, nullptr);
-  EXPECT_EQ(Bytes(), before);  // selection, animations, current animation and frame
+  EXPECT_EQ(StoredBytes(), before);  // selection, animations, current animation and frame
   EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_SHEET_RELOADED});
   EXPECT_TRUE(m_doc.IsModified());  // as it was: the placement
   EXPECT_EQ(m_doc.History().UndoName(), "Place Frame");
@@ -54,14 +46,14 @@ TEST_F(SheetReloadTest, AFailedReloadKeepsTheSheetShownSoFar) {
       [](const std::string& path) { WriteFile(path, std::string_view("BM not a bitmap")); },
   };
   const CRasterImage* shown = m_doc.m_pImage.get();
-  const auto before = Bytes();
+  const auto before = StoredBytes();
   for (std::size_t i = 0; i < spoil.size(); ++i) {
     spoil[i](m_doc.m_strImagePath);
     EXPECT_FALSE(m_doc.ReloadImage()) << "case " << i;
     EXPECT_EQ(m_doc.m_pImage.get(), shown) << "case " << i;
     EXPECT_EQ(m_doc.m_pImage->GetPixelIndex(15, 15), 3);
   }
-  EXPECT_EQ(Bytes(), before);
+  EXPECT_EQ(StoredBytes(), before);
   EXPECT_TRUE(m_view.m_hints.empty());
   WriteFile(m_doc.m_strImagePath, whole);  // the next write that settles is taken
   EXPECT_TRUE(m_doc.ReloadImage());

@@ -20,9 +20,7 @@ struct Snapshot {
 class UndoRedoTest : public DocumentTest {
  protected:
   UndoRedoTest() {
-    m_doc.m_strImagePath = WriteSheet();
-    EXPECT_NE(m_doc.LoadImage(m_doc.m_strImagePath), nullptr);
-    m_doc.SetSelection(CRect{0, 0, 8, 8});
+    LoadSheetAndSelectFirstCell();
     AddAnimation("Run", 1);
     CAnimation& walk = AddAnimation("Walk", 3);
     for (std::int32_t n = 1; n <= 3; ++n) walk.Frame(n)->Set(CRect{0, 0, 8, 8}, n, -n);
@@ -31,10 +29,8 @@ class UndoRedoTest : public DocumentTest {
   }
 
   Snapshot Now() {
-    CArchive ar;
-    m_doc.Serialize(ar);
     const CRasterImage* image = m_doc.m_pImage.get();
-    return {ar.StoredBytes(), image, image ? image->GetPixelIndex(0, 0) : -1, m_doc.m_pCurrentAnim,
+    return {StoredBytes(), image, image ? image->GetPixelIndex(0, 0) : -1, m_doc.m_pCurrentAnim,
             m_doc.m_nCurrentFrame};
   }
 
