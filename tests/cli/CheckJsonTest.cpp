@@ -40,12 +40,14 @@ std::vector<std::string> FrameLines(const nlohmann::json& report) {
 TEST(CheckJson, AgreesWithTheText) {
   for (const char* name : {"check-fits", "check-changed-pixels", "check-line-limit", "check-ran-out-of-palettes"}) {
     SCOPED_TRACE(name);
-    const std::filesystem::path inputs = DataDir() / "golden" / name;
-    std::vector<std::string> args = Lines(ReadText(inputs / "args"));
+    TempDir dir;
+    const std::filesystem::path inputs = dir / "inputs";
+    std::filesystem::create_directory(inputs);
+    CopyGoldenInputs(DataDir() / "golden" / name, inputs);
+    std::vector<std::string> args = Lines(ReadText(DataDir() / "golden" / name / "args"));
     for (std::string& arg : args) {
       if (std::filesystem::exists(inputs / arg)) arg = (inputs / arg).string();
     }
-    TempDir dir;
     const CliRun text = RunCli(dir, args);
     args.push_back("--json");
     const CliRun json = RunCli(dir, args);

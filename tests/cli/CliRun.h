@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,24 @@ struct CliRun {
   std::string out;
   std::string err;
 };
+
+// A golden case's inputs (all but `args`, `expected/` and `inputs`) copied into
+// `run`. A case that runs another command on another case's files names that
+// case in its `inputs` file; its files come first, the case's own on top.
+inline void CopyGoldenInputs(const std::filesystem::path& caseDir, const std::filesystem::path& run) {
+  const std::filesystem::path shared = caseDir / "inputs";
+  if (std::filesystem::exists(shared)) {
+    std::string name = ReadText(shared);
+    name.erase(name.find_last_not_of("\r\n") + 1);
+    CopyGoldenInputs(caseDir.parent_path() / name, run);
+  }
+  for (const auto& e : std::filesystem::directory_iterator(caseDir)) {
+    const std::string name = e.path().filename().string();
+    if (name == "args" || name == "expected" || name == "inputs") continue;
+    std::filesystem::copy(e.path(), run / name,
+                          std::filesystem::copy_options::recursive | std::filesystem::copy_options::overwrite_existing);
+  }
+}
 
 inline std::string Quoted(const std::string& arg) {
   std::string q = "'";

@@ -14,6 +14,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include "cli/CliRun.h"
 #include "support/TestSupport.h"
 
 namespace pixolan::test {
@@ -77,14 +78,11 @@ std::vector<std::string> CaseNames() {
   return names;
 }
 
-// The case's inputs (all but `args` and expected/) in a fresh folder.
+// The case's inputs in a fresh folder.
 fs::path CopyInputs(const fs::path& caseDir, const TempDir& temp) {
   const fs::path run = fs::canonical(temp.path()) / "run";
   fs::create_directory(run);
-  for (const auto& e : fs::directory_iterator(caseDir)) {
-    const std::string name = e.path().filename().string();
-    if (name != "args" && name != "expected") fs::copy(e.path(), run / name, fs::copy_options::recursive);
-  }
+  CopyGoldenInputs(caseDir, run);
   return run;
 }
 
