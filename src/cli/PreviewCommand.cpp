@@ -13,13 +13,10 @@
 #include "export/ExportDecoder.h"
 #include "export/PreviewSheet.h"
 #include "framework/AtomicFile.h"
-#include "image/GifWriter.h"
 #include "image/PngWriter.h"
 
 namespace pixolan::cli {
 namespace {
-
-constexpr int kGifDelay = 3;  // hundredths of a second: the playback's 33 ms a frame
 
 struct PreviewArguments {
   std::string strOutput;
@@ -59,27 +56,6 @@ std::optional<std::vector<std::size_t>> ChooseAnimations(const CPxoDoc& doc, con
   return chosen;
 }
 
-// One animation after the other, a frame for each of their frames; an empty
-// cell when there is no frame at all.
-std::vector<std::uint8_t> EncodeGif(const DecodedExport& file, const std::vector<std::size_t>& chosen,
-                                    const PreviewSettings& settings, const CPxoDoc& doc) {
-  const CRgbPicture empty = RenderPreviewCell(file, nullptr, settings);
-  CGifWriter gif(empty.Width(), empty.Height(), kGifDelay);
-  bool anyFrame = false;
-  for (const std::size_t a : chosen) {
-    const std::vector<DecodedFrame>& frames = file.animations.at(a).frames;
-    for (std::size_t f = 0; f < frames.size(); ++f, anyFrame = true) {
-      try {
-        gif.AddFrame(RenderPreviewCell(file, &frames[f], settings));
-      } catch (const GifWriteError& e) {
-        throw GifWriteError("\"" + doc.m_animations[a]->Name() + "\" frame " + std::to_string(f + 1) + ": " + e.what());
-      }
-    }
-  }
-  if (!anyFrame) gif.AddFrame(empty);
-  return gif.Finish();
-}
-
 // Saves in one piece, or sends to stdout for "-"; false after a message.
 bool Output(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   if (IsStdout(path)) return WriteToStdout(std::string(bytes.begin(), bytes.end()));
@@ -109,7 +85,7 @@ bool RunPreview(const ExportArguments& exportArgs, const PreviewArguments& args)
     const DecodedExport file = DecodeExport(run.Bytes());
     if (file.animations.size() != run.Doc().m_animations.size()) throw ExportDecodeError("the animation list is short");
     png = EncodePng(RenderPreviewSheet(file, *chosen, settings));
-    if (!args.strGif.empty()) gif = EncodeGif(file, *chosen, settings, run.Doc());
+    if (!args.strGif.empty()) gif = EncodePreviewGif(file, *chosen, settings);
   } catch (const ExportDecodeError& e) {
     PrintMessage(std::string("ERROR: The exported data could not be read back: ") + e.what());
     return false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "image/GifWriter.h"
+
 namespace pixolan {
 namespace {
 
@@ -63,6 +65,25 @@ CRgbPicture RenderPreviewCell(const DecodedExport& file, const DecodedFrame* fra
   CRgbPicture cell(static_cast<int>(settings.nCanvasWidth), static_cast<int>(settings.nCanvasHeight));
   DrawPreviewCell(cell, 0, 0, file, frame, settings);
   return cell.Scaled(settings.nScale);
+}
+
+std::vector<std::uint8_t> EncodePreviewGif(const DecodedExport& file, std::span<const std::size_t> animations,
+                                           const PreviewSettings& settings) {
+  const CRgbPicture empty = RenderPreviewCell(file, nullptr, settings);
+  CGifWriter gif(empty.Width(), empty.Height(), kPreviewGifDelay);
+  bool anyFrame = false;
+  for (const std::size_t a : animations) {
+    const DecodedAnimation& animation = file.animations.at(a);
+    for (std::size_t f = 0; f < animation.frames.size(); ++f, anyFrame = true) {
+      try {
+        gif.AddFrame(RenderPreviewCell(file, &animation.frames[f], settings));
+      } catch (const GifWriteError& e) {
+        throw GifWriteError(animation.strLabel + " frame " + std::to_string(f + 1) + ": " + e.what());
+      }
+    }
+  }
+  if (!anyFrame) gif.AddFrame(empty);
+  return gif.Finish();
 }
 
 }  // namespace pixolan

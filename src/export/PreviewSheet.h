@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "export/PreviewCell.h"
 
@@ -29,5 +30,14 @@ CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::s
 
 // One cell, scaled; a null frame gives the empty canvas. Throws PreviewError.
 CRgbPicture RenderPreviewCell(const DecodedExport& file, const DecodedFrame* frame, const PreviewSettings& settings);
+
+// GIF delays are in hundredths of a second: the playback's 33 ms a frame.
+inline constexpr int kPreviewGifDelay = 3;
+
+// The listed animations one after the other as one looping animated GIF, a
+// frame for each of their frames; one empty cell when there is no frame at all.
+// Throws PreviewError, or GifWriteError naming the frame it could not encode.
+std::vector<std::uint8_t> EncodePreviewGif(const DecodedExport& file, std::span<const std::size_t> animations,
+                                           const PreviewSettings& settings);
 
 }  // namespace pixolan
