@@ -34,11 +34,6 @@ void DrawBlock(CRgbPicture& picture, int left, int top, std::int64_t x0, std::in
 
 }  // namespace
 
-RgbColour ExpandGbcColour(std::uint16_t word) {
-  auto widen = [](unsigned c) { return static_cast<std::uint8_t>((c << 3) | (c >> 2)); };
-  return RgbColour{widen(word & 31u), widen((word >> 5) & 31u), widen((word >> 10) & 31u)};
-}
-
 void DrawPreviewCell(CRgbPicture& picture, int left, int top, const DecodedExport& file, const DecodedFrame* frame,
                      const PreviewSettings& settings) {
   const int width = static_cast<int>(settings.nCanvasWidth), height = static_cast<int>(settings.nCanvasHeight);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "export/ExportDecoder.h"
+#include "export/GbcColour.h"
 #include "image/RgbPicture.h"
 
 namespace pixolan {
@@ -22,10 +23,6 @@ struct PreviewSettings {
 inline constexpr int kCheckerSquare = 8;
 inline constexpr RgbColour kCheckerLight{204, 204, 204};
 inline constexpr RgbColour kCheckerDark{153, 153, 153};
-
-// A 15-bit colour word (red in bits 4..0, green 9..5, blue 14..10) with each
-// 5-bit channel widened to 8 bits, so that 31 becomes 255.
-RgbColour ExpandGbcColour(std::uint16_t word);
 
 // Paints the cell whose top-left canvas pixel is (left, top) of the picture:
 // the background, then the frame (none: an empty cell) with its top-left block
