@@ -21,14 +21,12 @@ struct Appearance {
 struct FrameContext {
   const DecodedExport& decoded;
   const CSheetColours& sheet;
-  std::uint32_t transparentRgb;
+  PaletteEntry transparent;
   bool bFirstTrans;
 };
 
-Appearance OnSheet(std::uint32_t rgb, const FrameContext& context) {
-  if (context.bFirstTrans && rgb == context.transparentRgb) return {true, 0};
-  const PaletteEntry colour{0, static_cast<std::uint8_t>(rgb >> 16), static_cast<std::uint8_t>(rgb >> 8),
-                            static_cast<std::uint8_t>(rgb)};
+Appearance OnSheet(const PaletteEntry& colour, const FrameContext& context) {
+  if (context.bFirstTrans && SameColour(colour, context.transparent)) return {true, 0};
   return {false, GbcColourWord(colour)};
 }
 
@@ -39,14 +37,14 @@ Appearance Shown(std::uint32_t word, int index, const FrameContext& context) {
 
 // Compares one block of the frame with its sheet cell; true when it draws anything.
 bool CheckBlock(std::uint32_t word, std::int32_t cx, std::int32_t cy, const FrameContext& context, FrameCheck& out) {
-  std::array<std::uint32_t, 64> rgb{};
-  context.sheet.CellRgb(cx, cy, rgb);
+  std::array<PaletteEntry, 64> colours{};
+  context.sheet.CellColours(cx, cy, colours);
   bool drawn = !context.bFirstTrans;
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       const int index = context.decoded.ColourIndex(word, x, y);
       drawn = drawn || index != 0;
-      if (Shown(word, index, context) != OnSheet(rgb[static_cast<std::size_t>(8 * y + x)], context)) {
+      if (Shown(word, index, context) != OnSheet(colours[static_cast<std::size_t>(8 * y + x)], context)) {
         ++out.nChangedPixels;
       }
     }
@@ -103,7 +101,7 @@ std::size_t ExportCheck::FrameCount() const {
 
 ExportCheck CheckExport(const CPxoDoc& doc, const DecodedExport& decoded, bool firstTrans, bool ranOutOfPalettes) {
   const CSheetColours sheet(doc.m_pImage.get());
-  const FrameContext context{decoded, sheet, PackRgb(TransparentColour(doc.m_pImage.get())), firstTrans};
+  const FrameContext context{decoded, sheet, TransparentColour(doc.m_pImage.get()), firstTrans};
   ExportCheck check;
   check.nPalettes = static_cast<std::int64_t>(decoded.palettes.size());
   check.nUniqueBlocks = static_cast<std::int64_t>(decoded.graphics.size());
