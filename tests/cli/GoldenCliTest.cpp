@@ -23,15 +23,10 @@ namespace {
 namespace fs = std::filesystem;
 using FileSet = std::map<std::string, std::string>;  // relative path: bytes
 
-// A shell command of its words, each quoted. Built by appending: GCC 12 at -O3
-// warns falsely about "literal" + std::string.
+// A shell command of its words, each quoted.
 std::string Command(const std::vector<std::string>& words) {
   std::string command;
-  for (const std::string& word : words) {
-    command.append(command.empty() ? "'" : " '");
-    for (char c : word) command.append(c == '\'' ? "'\\''" : std::string(1, c));
-    command.append("'");
-  }
+  for (const std::string& word : words) command += (command.empty() ? "" : " ") + Quoted(word);
   return command;
 }
 

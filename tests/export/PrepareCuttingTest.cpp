@@ -43,9 +43,7 @@ TEST(PrepareCutting, CellsAreCutOnceRowByRowFramesInOrderAndOnlyWholeCellsInside
     std::string cells;
     std::vector<std::int32_t> map(static_cast<std::size_t>((c.width / 8) * (c.height / 8)), -1);
     for (std::int32_t i = 0; i < f.doc.m_nBlocks; ++i) {
-      // Appended piece by piece: GCC 12 at -O3 warns falsely about "literal" + std::string.
-      cells.append(i ? " " : "").append(std::to_string(f.Block(i).nCellX)).append(",");
-      cells.append(std::to_string(f.Block(i).nCellY));
+      cells += (i ? " " : "") + std::to_string(f.Block(i).nCellX) + "," + std::to_string(f.Block(i).nCellY);
       map.at(static_cast<std::size_t>(f.Block(i).nCellY * (c.width / 8) + f.Block(i).nCellX)) = i;
     }
     EXPECT_EQ(cells, c.cells) << c.what;
