@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 

@@ -8,7 +8,7 @@
 #include "document/PxoDoc.h"
 #include "export/AsmLabels.h"
 #include "export/FrameLayout.h"
-#include "export/GbcColour.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "document/PxoDoc.h"
 #include "export/FrameLayout.h"
-#include "export/GbcColour.h"
+#include "image/Colour.h"
 #include "export/SheetColours.h"
 
 namespace pixolan {

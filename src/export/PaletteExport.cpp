@@ -1,6 +1,6 @@
 #include "export/PaletteExport.h"
 
-#include "export/GbcColour.h"
+#include "image/Colour.h"
 #include "framework/FileException.h"
 
 namespace pixolan {

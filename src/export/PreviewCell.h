@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "export/ExportDecoder.h"
-#include "export/GbcColour.h"
+#include "image/Colour.h"
 #include "image/RgbPicture.h"
 
 namespace pixolan {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 #include "image/RasterImage.h"
 
 namespace pixolan {

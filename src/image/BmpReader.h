@@ -10,7 +10,7 @@
 
 #include "image/BmpInfoHeader.h"
 #include "image/ImageReader.h"
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "image/ImageReader.h"
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "image/ImageReader.h"
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "image/DibSection.h"
-#include "image/PaletteEntry.h"
+#include "image/Colour.h"
 
 namespace pixolan {
 

@@ -5,14 +5,9 @@
 #include <cstdint>
 #include <vector>
 
-namespace pixolan {
+#include "image/Colour.h"
 
-struct RgbColour {
-  std::uint8_t red = 0;
-  std::uint8_t green = 0;
-  std::uint8_t blue = 0;
-  bool operator==(const RgbColour&) const = default;
-};
+namespace pixolan {
 
 class CRgbPicture {
  public:

@@ -1,19 +1,15 @@
 #include "view/DisplayPixels.h"
 
+#include "image/Colour.h"
+
 namespace pixolan {
 namespace {
-
-constexpr std::uint32_t Argb(std::uint32_t r, std::uint32_t g, std::uint32_t b) {
-  return 0xff000000u | (r << 16) | (g << 8) | b;
-}
 
 std::uint32_t FromTable(const BitmapInfo& info, std::uint32_t index) {
   if (index >= info.bmiColors.size()) return Argb(0, 0, 0);
   const RgbQuad& q = info.bmiColors[index];
   return Argb(q.rgbRed, q.rgbGreen, q.rgbBlue);
 }
-
-std::uint32_t Expand5(std::uint32_t v) { return (v << 3) | (v >> 2); }
 
 // One pixel of a display bitmap row; every depth the display bitmap can have.
 std::uint32_t PixelAt(const BitmapInfo& info, const std::uint8_t* row, std::int32_t x, std::int32_t depth) {
@@ -27,7 +23,7 @@ std::uint32_t PixelAt(const BitmapInfo& info, const std::uint8_t* row, std::int3
       return FromTable(info, row[ux]);
     case 16: {
       const std::uint32_t v = row[ux * 2] | (static_cast<std::uint32_t>(row[ux * 2 + 1]) << 8);
-      return Argb(Expand5((v >> 10) & 31u), Expand5((v >> 5) & 31u), Expand5(v & 31u));
+      return Argb(Widen5((v >> 10) & 31u), Widen5((v >> 5) & 31u), Widen5(v & 31u));
     }
     case 24:
       return Argb(row[ux * 3 + 2], row[ux * 3 + 1], row[ux * 3]);
