@@ -15,6 +15,7 @@
 #include "framework/Rect.h"
 #include "framework/Settings.h"
 #include "framework/TextFile.h"
+#include "framework/UpdateHint.h"
 #include "image/ImageReaderList.h"
 #include "image/RasterImage.h"
 
@@ -25,13 +26,6 @@ class CExportOptionsDlg;
 // Import Image, the document's sheet and every other sheet the program reads.
 inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
 
-enum UpdateHint : long {
-  HINT_IMAGE_CHANGED = 1,
-  HINT_ANIM_ADDED = 2,
-  HINT_CURRENT_CHANGED = 3,
-  HINT_ANIM_CHANGED = 4,
-  HINT_SHEET_RELOADED = 5,  // the sheet's file was read again; everything else stays
-};
 
 class CPxoDoc : public CDocument {
  public:

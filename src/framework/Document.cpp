@@ -65,7 +65,7 @@ void CDocument::AddView(CView* view) {
 
 void CDocument::RemoveView(CView* view) { m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end()); }
 
-void CDocument::UpdateAllViews(CView* sender, long hint) {
+void CDocument::UpdateAllViews(CView* sender, UpdateHint hint) {
   // A copy: a view may detach itself while handling the hint.
   const std::vector<CView*> views = m_views;
   for (CView* view : views) {

@@ -8,6 +8,7 @@
 
 #include "framework/Archive.h"
 #include "framework/Prompts.h"
+#include "framework/UpdateHint.h"
 #include "framework/View.h"
 
 namespace pixolan {
@@ -26,7 +27,7 @@ class CDocument {
   void AddView(CView* view);
   void RemoveView(CView* view);
   // Every attached view but the sender receives the hint.
-  void UpdateAllViews(CView* sender, long hint);
+  void UpdateAllViews(CView* sender, UpdateHint hint);
 
   const std::string& GetPathName() const { return m_strPathName; }
   void SetPathName(const std::string& path);

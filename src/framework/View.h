@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/UpdateHint.h"
+
 namespace pixolan {
 
 class CDocument;
@@ -8,8 +10,7 @@ class CDocument;
 class CView {
  public:
   virtual ~CView() = default;
-  // hint 0 is the initial update after a document is created or opened.
-  virtual void OnUpdate(CView* sender, long hint) = 0;
+  virtual void OnUpdate(CView* sender, UpdateHint hint) = 0;
 };
 
 }  // namespace pixolan

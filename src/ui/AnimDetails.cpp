@@ -36,7 +36,7 @@ QLineEdit* FrameNumberEdit(QWidget* parent) {
 }  // namespace
 
 CPxoAnimDetails::CPxoAnimDetails(CPxoDoc& doc, QWidget* parent)
-    : QWidget(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](long hint) { OnUpdate(hint); }) {
+    : QWidget(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
   BuildControls();
   ConnectControls();
   m_timer.setInterval(kPlaybackIntervalMs);
@@ -124,12 +124,12 @@ QPushButton* CPxoAnimDetails::Button(ControlId id) const {
 }
 
 void CPxoAnimDetails::OnInitialUpdate() {
-  OnUpdate(0);
+  OnUpdate(HINT_INITIAL_UPDATE);
   m_model.m_bPlaying = false;
   OnPlayOrStop();
 }
 
-void CPxoAnimDetails::OnUpdate(long hint) {
+void CPxoAnimDetails::OnUpdate(UpdateHint hint) {
   if (const std::optional<ListState> state = m_model.OnUpdate(hint, SelectedIndex())) {
     ShowList(*state);
     TransferToControls();

@@ -45,7 +45,7 @@ class CPxoAnimDetails : public QWidget {
  private:
   void BuildControls();
   void ConnectControls();
-  void OnUpdate(long hint);
+  void OnUpdate(UpdateHint hint);
   void OnListSelectionChanged();
   void OnPlayOrStop();
   void ShowContextMenu(const QPoint& globalPos);

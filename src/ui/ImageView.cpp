@@ -10,17 +10,17 @@
 namespace pixolan {
 
 CPxoImageView::CPxoImageView(CPxoDoc& doc, QWidget* parent)
-    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](long hint) { OnUpdate(hint); }) {
+    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
   viewport()->setAutoFillBackground(false);
 }
 
 void CPxoImageView::OnInitialUpdate() {
-  OnUpdate(0);
+  OnUpdate(HINT_INITIAL_UPDATE);
   m_model.m_rectCursor = CRect{0, 0, 8, 8};
 }
 
-void CPxoImageView::OnUpdate(long hint) {
-  if (hint == 0 || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
+void CPxoImageView::OnUpdate(UpdateHint hint) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   m_model.OnSize(ToCSize(viewport()->size()));
   ApplyRepaint(viewport(), m_model.OnUpdate(hint));
   SetScrollSizes(m_model.ScrollSize());

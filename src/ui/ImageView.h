@@ -27,7 +27,7 @@ class CPxoImageView : public CScrollingView {
   void OnClientSize(CSize client) override;
 
  private:
-  void OnUpdate(long hint);
+  void OnUpdate(UpdateHint hint);
 
   CPxoDoc& m_doc;
   CImageViewModel m_model;

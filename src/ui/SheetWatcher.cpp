@@ -9,9 +9,9 @@
 namespace pixolan {
 
 CSheetWatcher::CSheetWatcher(CPxoDoc& doc, QObject* parent)
-    : QObject(parent), m_doc(doc), m_bridge(doc, [this](long hint) {
+    : QObject(parent), m_doc(doc), m_bridge(doc, [this](UpdateHint hint) {
         // A new sheet (or a new document) may live somewhere else.
-        if (hint == 0 || hint == HINT_IMAGE_CHANGED) Watch();
+        if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED) Watch();
       }) {
   m_settle.setSingleShot(true);
   m_settle.setInterval(kSettleMs);

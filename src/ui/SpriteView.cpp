@@ -12,19 +12,19 @@
 namespace pixolan {
 
 CPxoSpriteView::CPxoSpriteView(CPxoDoc& doc, QWidget* parent)
-    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](long hint) { OnUpdate(hint); }) {
+    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
   viewport()->setAutoFillBackground(false);
   SetScrollSizes(CSize{640, 576});
 }
 
 void CPxoSpriteView::OnInitialUpdate() {
-  OnUpdate(0);
+  OnUpdate(HINT_INITIAL_UPDATE);
   SetScrollSizes(m_model.ScrollSize());
   m_model.OnSize(ToCSize(viewport()->size()));
 }
 
-void CPxoSpriteView::OnUpdate(long hint) {
-  if (hint == 0 || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
+void CPxoSpriteView::OnUpdate(UpdateHint hint) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   ApplyRepaint(viewport(), m_model.OnUpdate(hint, ScrollPosition()));
   UpdatePointerForSelection();
 }

@@ -30,7 +30,7 @@ class CPxoSpriteView : public CScrollingView {
   void OnClientSize(CSize client) override;
 
  private:
-  void OnUpdate(long hint);
+  void OnUpdate(UpdateHint hint);
   void UpdatePointerForSelection();
 
   CPxoDoc& m_doc;

@@ -24,13 +24,13 @@ ListState CAnimDetailsModel::Fill(std::optional<int> select) {
   return {m_entries, select};
 }
 
-std::optional<ListState> CAnimDetailsModel::OnUpdate(long hint, std::optional<int> selectedIndex) {
+std::optional<ListState> CAnimDetailsModel::OnUpdate(UpdateHint hint, std::optional<int> selectedIndex) {
   std::optional<ListState> state;
-  if (hint == 0 || hint == HINT_ANIM_CHANGED) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_ANIM_CHANGED) {
     state = Fill(selectedIndex);
     OnSelChange(state->nSelected);
   }
-  if (hint == 0 || hint == HINT_ANIM_ADDED) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_ANIM_ADDED) {
     const int count = static_cast<int>(m_doc.m_animations.size());
     state = Fill(count > 0 ? std::optional<int>(count - 1) : std::nullopt);
     OnSelChange(state->nSelected);

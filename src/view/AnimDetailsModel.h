@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/UpdateHint.h"
+
 namespace pixolan {
 
 class CPxoDoc;
@@ -36,7 +38,7 @@ class CAnimDetailsModel {
   // Hints 0, 2 and 4 refill the list: 4 keeps the selected index, 2 selects the
   // last entry, 0 does both in that order; then the selection becomes current at
   // frame 1. Hints 1 and 3 change nothing (nullopt).
-  std::optional<ListState> OnUpdate(long hint, std::optional<int> selectedIndex);
+  std::optional<ListState> OnUpdate(UpdateHint hint, std::optional<int> selectedIndex);
   // The user selected list entry `index` (nullopt: none).
   void OnSelChange(std::optional<int> index);
 

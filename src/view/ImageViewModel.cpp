@@ -31,9 +31,9 @@ void CImageViewModel::OnSize(CSize client) {
   if (m_doc.m_pImage) Recentre();
 }
 
-Repaint CImageViewModel::OnUpdate(long hint) {
+Repaint CImageViewModel::OnUpdate(UpdateHint hint) {
   Repaint repaint;
-  if ((hint == 0 && m_doc.m_pImage) || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
+  if ((hint == HINT_INITIAL_UPDATE && m_doc.m_pImage) || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
     Recentre();
     repaint.All();
   }

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "view/ViewTypes.h"
+#include "framework/UpdateHint.h"
 
 namespace pixolan {
 
@@ -25,7 +26,7 @@ class CImageViewModel {
   void OnSize(CSize client);
   // Hint 0 with a sheet, hint 1 or a reloaded sheet: recentre and repaint all. Other
   // hints: nothing.
-  Repaint OnUpdate(long hint);
+  Repaint OnUpdate(UpdateHint hint);
 
   // The logical size that the scroll bars cover: the whole sheet (0 x 0 without one).
   CSize ScrollSize() const;

@@ -49,9 +49,9 @@ void CSpriteViewModel::OnSize(CSize client) {
   m_ptCentre = {std::max(half.cx, Half(client.cx)), std::max(half.cy, Half(client.cy))};
 }
 
-Repaint CSpriteViewModel::OnUpdate(long hint, CPoint scroll) const {
+Repaint CSpriteViewModel::OnUpdate(UpdateHint hint, CPoint scroll) const {
   Repaint repaint;
-  if (hint == 0 || hint == HINT_SHEET_RELOADED) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_SHEET_RELOADED) {
     repaint.All();
   } else if (hint == HINT_CURRENT_CHANGED) {
     // The frame drawn last goes, the new current frame comes.

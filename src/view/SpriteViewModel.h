@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "view/ViewTypes.h"
+#include "framework/UpdateHint.h"
 
 namespace pixolan {
 
@@ -49,7 +50,7 @@ class CSpriteViewModel {
   void OnSize(CSize client);
   // Hint 0 or a reloaded sheet: repaint all. Hint 3: the last frame rectangle and the
   // current frame's. Else nothing.
-  Repaint OnUpdate(long hint, CPoint scroll) const;
+  Repaint OnUpdate(UpdateHint hint, CPoint scroll) const;
 
   CanvasPaint PaintCanvas(const CRect& clipLogical) const;
   // Also records the frame or guide rectangle for the next hint 3.

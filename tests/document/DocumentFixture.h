@@ -33,11 +33,11 @@ inline std::string StateOf(const CPxoDoc& doc) {
 class HintRecorder : public CView {
  public:
   explicit HintRecorder(const CPxoDoc& doc) : m_doc(doc) {}
-  void OnUpdate(CView*, long hint) override {
+  void OnUpdate(CView*, UpdateHint hint) override {
     m_hints.push_back(hint);
     m_states.push_back(StateOf(m_doc));
   }
-  std::vector<long> m_hints;
+  std::vector<UpdateHint> m_hints;
   std::vector<std::string> m_states;  // StateOf the document when each hint arrived
 
  private:
@@ -81,7 +81,7 @@ class DocumentTest : public ::testing::Test {
 
   // The hints sent so far, a new one sent only once the change was complete (a
   // view refreshing on it sees the document as it is now), and the modified flag.
-  void ExpectHints(const std::vector<long>& hints, bool modified) {
+  void ExpectHints(const std::vector<UpdateHint>& hints, bool modified) {
     EXPECT_EQ(m_view.m_hints, hints);
     if (m_view.m_states.size() > m_nCheckedHints) {
       EXPECT_EQ(m_view.m_states.back(), StateOf(m_doc));

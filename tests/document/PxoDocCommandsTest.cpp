@@ -138,17 +138,17 @@ TEST_F(PxoDocCommandsTest, InsertFrameFirstLastPastTheEndAndInvalid) {
   m_prompts.QueueDialog({Act::Set(1017, "0"), Act::Ok()});
   m_doc.OnInsertFrame();
   EXPECT_FALSE(walk.Frame(1)->m_bValid);
-  ExpectHints({4}, true);
+  ExpectHints({HINT_ANIM_CHANGED}, true);
   m_prompts.QueueDialog({Act::Set(1017, "5"), Act::Ok()});
   m_doc.OnInsertFrame();
-  ExpectHints({4, 4}, true);
+  ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, true);
   ASSERT_EQ(walk.m_nFrameCount, 6u);
   EXPECT_FALSE(walk.Frame(6)->m_bValid);
   m_doc.SetModifiedFlag(false);
   m_prompts.QueueDialog({Act::Set(1017, "7"), Act::Ok()});
   m_doc.OnInsertFrame();
   EXPECT_EQ(walk.m_nFrameCount, 6u);  // nothing inserted, views still refreshed
-  ExpectHints({4, 4, 4}, false);
+  ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, false);
   m_prompts.QueueDialog({Act::Set(1017, "x1"), Act::Ok(), Act::Set(1017, "-1"), Act::Ok(), Act::Set(1017, "65537"),
                          Act::Ok(), Act::Set(1017, "99999999999"), Act::Ok(), Act::Cancel()});
   m_doc.OnInsertFrame();
@@ -156,7 +156,7 @@ TEST_F(PxoDocCommandsTest, InsertFrameFirstLastPastTheEndAndInvalid) {
   EXPECT_EQ(m_prompts.m_messages,
             (std::vector<std::string>{"Please enter an integer.", between, between, "Please enter an integer."}));
   EXPECT_EQ(walk.m_nFrameCount, 6u);
-  ExpectHints({4, 4, 4}, false);
+  ExpectHints({HINT_ANIM_CHANGED, HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}, false);
 }
 
 }  // namespace

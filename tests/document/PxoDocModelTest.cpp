@@ -28,11 +28,11 @@ TEST_F(PxoDocModelTest, CurrentAnimationAndFrameSendHintThreeAfterTheChange) {
   EXPECT_EQ(m_doc.GetCurrentFrame(), -1);  // no current animation
   CAnimation& run = AddAnimation("Run", 2);
   m_doc.SetCurrentAnimation(&run);
-  ExpectHints({3}, false);
+  ExpectHints({HINT_CURRENT_CHANGED}, false);
   m_doc.SetCurrentFrame(2);
-  ExpectHints({3, 3}, false);
+  ExpectHints({HINT_CURRENT_CHANGED, HINT_CURRENT_CHANGED}, false);
   m_doc.SetCurrentAnimation(nullptr);
-  ExpectHints({3, 3, 3}, false);
+  ExpectHints({HINT_CURRENT_CHANGED, HINT_CURRENT_CHANGED, HINT_CURRENT_CHANGED}, false);
   EXPECT_EQ(m_doc.GetCurrentFrame(), -1);
   EXPECT_EQ(m_doc.m_nCurrentFrame, 2);  // untouched by SetCurrentAnimation
 }

@@ -29,7 +29,7 @@ TEST_F(SheetReloadTest, ARewrittenSheetIsReadAgainKeepingEverythingElse) {
   EXPECT_EQ(m_doc.m_pImage->GetPixelIndex(15, 15), 7);
   EXPECT_NE(m_doc.m_pImage->m_hBitmap, nullptr);
   EXPECT_EQ(StoredBytes(), before);  // selection, animations, current animation and frame
-  EXPECT_EQ(m_view.m_hints, std::vector<long>{HINT_SHEET_RELOADED});
+  EXPECT_EQ(m_view.m_hints, std::vector<UpdateHint>{HINT_SHEET_RELOADED});
   EXPECT_TRUE(m_doc.IsModified());  // as it was: the placement
   EXPECT_EQ(m_doc.History().UndoName(), "Place Frame");
   m_doc.SetModifiedFlag(false);

@@ -41,15 +41,15 @@ class UndoRedoTest : public DocumentTest {
     return path.string();
   }
 
-  std::vector<long> TakeHints() { return std::exchange(m_view.m_hints, {}); }
+  std::vector<UpdateHint> TakeHints() { return std::exchange(m_view.m_hints, {}); }
 };
 
 TEST_F(UndoRedoTest, EachStepUndoneAndRedoneInARowRestoresTheDocument) {
   struct Edit {
     std::string name;
     std::function<void()> apply;
-    std::vector<long> doHints;
-    long undoHint;
+    std::vector<UpdateHint> doHints;
+    UpdateHint undoHint;
   };
   const std::vector<Edit> edits = {
       {"Place Frame", [&] { m_doc.SetCurrentFrameData(CRect{8, 0, 16, 8}, 5, 6); }, {}, HINT_CURRENT_CHANGED},
@@ -72,7 +72,7 @@ TEST_F(UndoRedoTest, EachStepUndoneAndRedoneInARowRestoresTheDocument) {
     EXPECT_EQ(m_doc.History().UndoName(), edits[i].name);
     m_doc.OnEditUndo();
     EXPECT_EQ(Now(), states[i]) << edits[i].name;
-    EXPECT_EQ(TakeHints(), std::vector<long>{edits[i].undoHint}) << edits[i].name;
+    EXPECT_EQ(TakeHints(), std::vector<UpdateHint>{edits[i].undoHint}) << edits[i].name;
     EXPECT_EQ(m_doc.History().RedoName(), edits[i].name);
   }
   EXPECT_FALSE(m_doc.History().CanUndo());
@@ -80,7 +80,7 @@ TEST_F(UndoRedoTest, EachStepUndoneAndRedoneInARowRestoresTheDocument) {
   for (std::size_t i = 0; i < edits.size(); ++i) {
     m_doc.OnEditRedo();
     EXPECT_EQ(Now(), states[i + 1]) << edits[i].name;
-    EXPECT_EQ(TakeHints(), std::vector<long>{edits[i].undoHint}) << edits[i].name;
+    EXPECT_EQ(TakeHints(), std::vector<UpdateHint>{edits[i].undoHint}) << edits[i].name;
   }
   EXPECT_FALSE(m_doc.History().CanRedo());
   EXPECT_EQ(m_doc.History().RedoName(), "");
@@ -93,13 +93,13 @@ TEST_F(UndoRedoTest, ChangesThatChangeNothingAreNoSteps) {
   EXPECT_FALSE(m_doc.ImportImage((m_dir / "missing.bmp").string()));
   EXPECT_FALSE(m_doc.History().CanUndo());
   EXPECT_FALSE(m_doc.IsModified());
-  EXPECT_EQ(TakeHints(), (std::vector<long>{HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}));
+  EXPECT_EQ(TakeHints(), (std::vector<UpdateHint>{HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}));
 }
 
 TEST_F(UndoRedoTest, UndoingTheCurrentAnimationsAdditionLeavesNoCurrentAnimation) {
   struct CurrentAtHint : CView {
     explicit CurrentAtHint(CPxoDoc& doc) : m_doc(doc) {}
-    void OnUpdate(CView*, long) override { m_seen.push_back(m_doc.m_pCurrentAnim); }
+    void OnUpdate(CView*, UpdateHint) override { m_seen.push_back(m_doc.m_pCurrentAnim); }
     CPxoDoc& m_doc;
     std::vector<const CAnimation*> m_seen;
   } view(m_doc);

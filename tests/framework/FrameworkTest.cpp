@@ -36,11 +36,11 @@ class TextDocument : public CDocument {
 class Recorder : public CView {
  public:
   explicit Recorder(CDocument* detachFrom = nullptr) : m_detach(detachFrom) {}
-  void OnUpdate(CView*, long hint) override {
+  void OnUpdate(CView*, UpdateHint hint) override {
     m_hints.push_back(hint);
     if (m_detach) m_detach->RemoveView(this);
   }
-  std::vector<long> m_hints;
+  std::vector<UpdateHint> m_hints;
   CDocument* m_detach;
 };
 
@@ -52,11 +52,11 @@ TEST(DocumentTest, HintsReachEveryViewButTheSender) {
   doc.AddView(&b);
   doc.AddView(&b);  // once only
   doc.AddView(&leaver);
-  doc.UpdateAllViews(&a, 4);
-  doc.UpdateAllViews(nullptr, 2);
-  EXPECT_EQ(a.m_hints, std::vector<long>{2});
-  EXPECT_EQ(b.m_hints, (std::vector<long>{4, 2}));
-  EXPECT_EQ(leaver.m_hints, std::vector<long>{4});  // detached itself during the first
+  doc.UpdateAllViews(&a, HINT_ANIM_CHANGED);
+  doc.UpdateAllViews(nullptr, HINT_ANIM_ADDED);
+  EXPECT_EQ(a.m_hints, std::vector<UpdateHint>{HINT_ANIM_ADDED});
+  EXPECT_EQ(b.m_hints, (std::vector<UpdateHint>{HINT_ANIM_CHANGED, HINT_ANIM_ADDED}));
+  EXPECT_EQ(leaver.m_hints, std::vector<UpdateHint>{HINT_ANIM_CHANGED});  // detached itself during the first
 }
 
 TEST(DocumentTest, OpenAndSaveSetPathTitleAndModifiedFlagOrReportAndEmpty) {

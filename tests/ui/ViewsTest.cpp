@@ -151,7 +151,7 @@ class FrameRecorder : public CView {
  public:
   explicit FrameRecorder(CPxoDoc& doc) : m_doc(doc) { doc.AddView(this); }
   ~FrameRecorder() override { m_doc.RemoveView(this); }
-  void OnUpdate(CView*, long hint) override {
+  void OnUpdate(CView*, UpdateHint hint) override {
     if (hint == HINT_CURRENT_CHANGED) frames.push_back(m_doc.GetCurrentFrame());
   }
   CPxoDoc& m_doc;

@@ -11,7 +11,7 @@ class AnimDetailsModelTest : public ViewTest {
     AddAnimation("Idle", 1);
     AddAnimation("Walk", 3);
     AddAnimation("Jump", 2);
-    return m_model.OnUpdate(0, std::nullopt);
+    return m_model.OnUpdate(HINT_INITIAL_UPDATE, std::nullopt);
   }
   void Select(int index) {
     m_model.OnSelChange(index);
@@ -37,7 +37,7 @@ TEST_F(AnimDetailsModelTest, HintsRefillByTheirRules) {
   m_doc.m_animations[1]->SetFrameCount(5);  // Properties changed the count
   EXPECT_EQ(m_model.OnUpdate(HINT_ANIM_CHANGED, 1)->nSelected, 1);
   EXPECT_EQ(m_model.FramesText(), "5");
-  EXPECT_EQ(m_view.m_hints, (std::vector<long>{3, 3}));
+  EXPECT_EQ(m_view.m_hints, (std::vector<UpdateHint>{HINT_CURRENT_CHANGED, HINT_CURRENT_CHANGED}));
   AddAnimation("Fall", 4);
   EXPECT_EQ(m_model.OnUpdate(HINT_ANIM_ADDED, 1)->nSelected, 3);
   EXPECT_EQ(m_doc.m_pCurrentAnim->Name(), "Fall");
@@ -49,7 +49,7 @@ TEST_F(AnimDetailsModelTest, HintsRefillByTheirRules) {
 }
 
 TEST_F(AnimDetailsModelTest, EmptyListSetsNoCurrentAnimationAndCommandsDoNothing) {
-  const std::optional<ListState> state = m_model.OnUpdate(0, std::nullopt);
+  const std::optional<ListState> state = m_model.OnUpdate(HINT_INITIAL_UPDATE, std::nullopt);
   EXPECT_TRUE(state->entries.empty());
   EXPECT_EQ(state->nSelected, std::nullopt);
   m_model.OnPlay();
@@ -84,7 +84,7 @@ TEST_F(AnimDetailsModelTest, FrameCommandsStepClampOrWrap) {
     EXPECT_EQ(m_model.m_nFrame, c.to) << c.from << c.command;
     // Every command but an unknown spin sets the current frame, changed or not.
     const bool sets = c.command != 'o';
-    EXPECT_EQ(m_view.m_hints, sets ? std::vector<long>{3} : std::vector<long>{});
+    EXPECT_EQ(m_view.m_hints, sets ? std::vector<UpdateHint>{HINT_CURRENT_CHANGED} : std::vector<UpdateHint>{});
     EXPECT_EQ(m_doc.m_nCurrentFrame, sets ? static_cast<std::int32_t>(c.to) : 1);  // selecting set 1
   }
 }

@@ -41,12 +41,12 @@ TEST_F(ImageViewModelTest, SheetIsCentredInPaneOrStartsAtZeroAndScrollsWhole) {
 
 TEST_F(ImageViewModelTest, RecentresOnSizeWithSheetAndOnHintsZeroAndOne) {
   m_model.OnSize({200, 150});
-  EXPECT_TRUE(m_model.OnUpdate(0).Empty());  // no sheet: neither size nor hint 0 centres
+  EXPECT_TRUE(m_model.OnUpdate(HINT_INITIAL_UPDATE).Empty());  // no sheet: neither size nor the first update centres
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{0, 0}));
   EXPECT_FALSE(m_model.SheetToDraw({0, 0, 200, 150}));
   GiveSheet(16, 16);
-  for (long hint : {2L, 3L, 4L}) EXPECT_TRUE(m_model.OnUpdate(hint).Empty()) << hint;
-  for (long hint : {1L, 5L}) EXPECT_TRUE(m_model.OnUpdate(hint).bWhole) << hint;  // a new or reloaded sheet
+  for (UpdateHint hint : {HINT_ANIM_ADDED, HINT_CURRENT_CHANGED, HINT_ANIM_CHANGED}) EXPECT_TRUE(m_model.OnUpdate(hint).Empty()) << static_cast<long>(hint);
+  for (UpdateHint hint : {HINT_IMAGE_CHANGED, HINT_SHEET_RELOADED}) EXPECT_TRUE(m_model.OnUpdate(hint).bWhole) << static_cast<long>(hint);  // a new or reloaded sheet
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{100, 75}));
   m_model.OnSize({400, 20});
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{200, 10}));

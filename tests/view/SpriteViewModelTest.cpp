@@ -139,8 +139,8 @@ TEST_F(SpriteViewModelTest, HintThreeRepaintsOldAndNewFrameOthersNothing) {
   m_doc.m_nCurrentFrame = 2;
   const CRect first{350, 300, 382, 332};
   EXPECT_EQ(m_model.OnUpdate(HINT_CURRENT_CHANGED, {}).rects, (std::vector<CRect>{first, {390, 300, 422, 332}}));
-  for (long hint : {1L, 2L, 4L}) EXPECT_TRUE(m_model.OnUpdate(hint, {}).Empty()) << hint;
-  for (long hint : {0L, 5L}) EXPECT_TRUE(m_model.OnUpdate(hint, {}).bWhole) << hint;  // 5: the sheet was reloaded
+  for (UpdateHint hint : {HINT_IMAGE_CHANGED, HINT_ANIM_ADDED, HINT_ANIM_CHANGED}) EXPECT_TRUE(m_model.OnUpdate(hint, {}).Empty()) << static_cast<long>(hint);
+  for (UpdateHint hint : {HINT_INITIAL_UPDATE, HINT_SHEET_RELOADED}) EXPECT_TRUE(m_model.OnUpdate(hint, {}).bWhole) << static_cast<long>(hint);
   m_doc.m_pImage.reset();
   EXPECT_EQ(m_model.OnUpdate(HINT_CURRENT_CHANGED, {}).rects, std::vector<CRect>{first});
 }
