@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "export/ExportOptions.h"
 #include "framework/Dialog.h"
 #include "framework/Settings.h"
 
@@ -22,10 +23,10 @@ class CExportPaletteDlg : public CDialog {
   void DoDataExchange(CDataExchange& dx) override;
 
   // Missing entries default to 16 times the palette number.
-  void ReadSettings(ISettings& settings);
-  void WriteSettings(ISettings& settings) const;
+  void ReadSettings(ISettings& settings) { m_nStart = ReadPaletteStarts(settings); }
+  void WriteSettings(ISettings& settings) const { WritePaletteStarts(settings, m_nStart); }
 
-  std::array<std::int32_t, kPalettes> m_nStart{};
+  PaletteStarts m_nStart{};
 };
 
 }  // namespace pixolan
