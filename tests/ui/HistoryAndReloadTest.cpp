@@ -67,8 +67,8 @@ class HistoryAndReload : public ::testing::Test {
   CPxoSpriteView* m_view = nullptr;
 };
 
+// The menus, the title's mark and the coordinates pane follow without being asked.
 TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
-  m_app.MainFrame().OnIdle();
   EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
   EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "&Undo");
   EXPECT_EQ(CanvasPixel(0, 0), CellColour(1, 0));
@@ -82,7 +82,8 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
   QTest::mouseClick(m_app.MainFrame().windowHandle(), Qt::LeftButton, {}, inWindow);
   EXPECT_EQ(CanvasPixel(10, 10), CellColour(0, 1));
   EXPECT_EQ(CanvasPixel(0, 0), QColor(Qt::white));
-  m_app.MainFrame().OnIdle();
+  EXPECT_EQ(m_app.MainFrame().CoordinatesPane()->text(), "X = 10, Y = 10");
+  EXPECT_TRUE(m_app.MainFrame().ActiveChildFrame()->parentWidget()->isWindowModified());
   EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
   EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "&Undo Place Frame");
   EXPECT_TRUE(m_doc->IsModified());
@@ -91,7 +92,7 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
   EXPECT_EQ(CanvasPixel(0, 0), CellColour(1, 0));
   EXPECT_EQ(CanvasPixel(10, 10), QColor(Qt::white));
   EXPECT_FALSE(m_doc->IsModified());  // back at the saved state
-  m_app.MainFrame().OnIdle();
+  EXPECT_FALSE(m_app.MainFrame().ActiveChildFrame()->parentWidget()->isWindowModified());
   EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo Place Frame");
   EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
 
