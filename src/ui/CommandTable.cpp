@@ -42,18 +42,44 @@ struct Row : CommandRow {
     menu = inMenu;
     text = menuText;
   }
-  Row& Separated() { return separatorBefore = true, *this; }
-  Row& Keys(const char* k) { return keys = k, *this; }
-  Row& Tip(const char* tip) { return statusTip = tip, *this; }
-  Row& Button(const char* iconName, const char* tip, int slot) {
-    icon = iconName, toolTip = tip, toolbarSlot = slot;
+  Row& Separated() {
+    separatorBefore = true;
     return *this;
   }
-  Row& Run(CommandHandler handler) { return run = handler, *this; }
-  Row& Enabled(CommandRule rule) { return enabled = rule, *this; }
-  Row& Checked(CommandRule rule) { return checked = rule, *this; }
-  Row& Visible(CommandRule rule) { return visible = rule, *this; }
-  Row& Detail(CommandDetail d) { return detail = d, *this; }
+  Row& Keys(const char* k) {
+    keys = k;
+    return *this;
+  }
+  Row& Tip(const char* tip) {
+    statusTip = tip;
+    return *this;
+  }
+  Row& Button(const char* iconName, const char* tip, int slot) {
+    icon = iconName;
+    toolTip = tip;
+    toolbarSlot = slot;
+    return *this;
+  }
+  Row& Run(CommandHandler handler) {
+    run = handler;
+    return *this;
+  }
+  Row& Enabled(CommandRule rule) {
+    enabled = rule;
+    return *this;
+  }
+  Row& Checked(CommandRule rule) {
+    checked = rule;
+    return *this;
+  }
+  Row& Visible(CommandRule rule) {
+    visible = rule;
+    return *this;
+  }
+  Row& Detail(CommandDetail d) {
+    detail = d;
+    return *this;
+  }
   // A document command: only with a document, and shown only then.
   Row& DocumentOnly() { return Enabled(HasDocument).Visible(HasDocument); }
 };
@@ -144,22 +170,16 @@ const std::vector<MenuRow>& MenuBarTable() {
   return menus;
 }
 
-const CommandRow* FindCommand(int id) {
-  const std::vector<CommandRow>& table = CommandTable();
-  const auto it = std::find_if(table.begin(), table.end(), [id](const CommandRow& row) { return row.id == id; });
-  return it != table.end() ? &*it : nullptr;
-}
-
 std::string CommandText(const CommandRow& row, const CommandContext& context) {
   const std::optional<std::string> detail = row.detail != nullptr ? row.detail(context) : std::nullopt;
   return detail ? std::string(row.text) + " " + *detail : std::string(row.text);
 }
 
-bool RunCommand(int id, const CommandContext& context) {
-  const CommandRow* row = FindCommand(id);
-  if (row == nullptr) return false;
+void RunCommand(int id, const CommandContext& context) {
+  const std::vector<CommandRow>& table = CommandTable();
+  const auto row = std::find_if(table.begin(), table.end(), [id](const CommandRow& r) { return r.id == id; });
+  if (row == table.end()) return;
   if ((row->enabled == nullptr || row->enabled(context)) && row->run != nullptr) row->run(context);
-  return true;
 }
 
 void AddCommands(QMenu& menu, const std::string& menuPath, const CommandContext& context) {

@@ -58,11 +58,10 @@ struct MenuRow {
 
 const std::vector<CommandRow>& CommandTable();
 const std::vector<MenuRow>& MenuBarTable();
-const CommandRow* FindCommand(int id);
 // The text a menu shows for the command now: its text and the detail.
 std::string CommandText(const CommandRow& row, const CommandContext& context);
-// Runs the command when it is enabled; false when there is no such command.
-bool RunCommand(int id, const CommandContext& context);
+// Runs the command when it is enabled (nothing for an id not in the table).
+void RunCommand(int id, const CommandContext& context);
 // Adds the commands of `menuPath` (a context menu's) to the menu, acting on `context`.
 void AddCommands(QMenu& menu, const std::string& menuPath, const CommandContext& context);
 

@@ -19,11 +19,6 @@ class CSheetPicture {
   // The picture of the document's current sheet; a null image without one.
   const QImage& Image();
   void Invalidate() { m_pSource = nullptr; }
-  DisplayMode Mode() const { return m_mode; }
-  void SetMode(DisplayMode mode) {
-    m_mode = mode;
-    Invalidate();
-  }
 
  private:
   const CPxoDoc& m_doc;

@@ -98,6 +98,8 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
 
   QTest::keyClick(&m_app.MainFrame(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(CanvasPixel(10, 10), CellColour(0, 1));
+  QTest::keyClick(&m_app.MainFrame(), Qt::Key_Backspace, Qt::AltModifier);  // Undo's second key
+  EXPECT_EQ(CanvasPixel(10, 10), QColor(Qt::white));
   for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(Action(id)->isEnabled());
 }
 
