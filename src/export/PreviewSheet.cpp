@@ -75,7 +75,7 @@ CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::s
     for (std::size_t r = 0; r < animationRows; ++r, ++row) {
       for (std::size_t col = 0; col < cols; ++col) {
         const std::size_t f = r * perRow + col;
-        const DecodedFrame* frame = col < perRow && f < frames.size() ? &frames[f] : nullptr;
+        const DecodedFrame* frame = f < frames.size() ? &frames[f] : nullptr;
         DrawPreviewCell(sheet, cellWidth * static_cast<int>(col), cellHeight * static_cast<int>(row), file, frame, settings);
       }
     }

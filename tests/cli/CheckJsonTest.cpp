@@ -38,7 +38,8 @@ std::vector<std::string> FrameLines(const nlohmann::json& report) {
 }
 
 TEST(CheckJson, AgreesWithTheText) {
-  for (const char* name : {"check-fits", "check-changed-pixels", "check-line-limit", "check-ran-out-of-palettes"}) {
+  for (const char* name : {"check-fits", "check-changed-pixels", "check-line-limit", "check-ran-out-of-palettes",
+                           "check-hidden-pixels", "check-offsets-past-byte"}) {
     SCOPED_TRACE(name);
     TempDir dir;
     const std::filesystem::path inputs = dir / "inputs";
