@@ -25,18 +25,25 @@ enum class PngRowForm { kPackedIndices, kBgra };
 class CPngSession {
  public:
   // data must outlive the session; reads never go past data + size.
-  CPngSession(const std::uint8_t* data, std::size_t size, std::uint32_t maxDimension);
+  CPngSession(const std::uint8_t* data, std::size_t size);
   ~CPngSession();
   CPngSession(const CPngSession&) = delete;
   CPngSession& operator=(const CPngSession&) = delete;
 
-  // Checks the signature and reads every chunk up to the image data.
+  // Checks the signature and reads every chunk up to the image data. Ancillary
+  // chunks are skipped unread (none of them changes the rows we ask for), so a
+  // text or profile chunk claiming gigabytes costs nothing.
   bool ReadHeader(PngHeader& header);
   // The PLTE entries (after ReadHeader), or 0 when there is none.
   int Palette(const png_color** entries) const;
   // Decodes all rows (all passes of an interlaced file) into rows[0..height-1],
   // each at least rowCapacity bytes. False on any error or when a row would not fit.
   bool ReadRows(PngRowForm form, std::uint8_t** rows, std::size_t rowCapacity);
+  // Decodes every row (every pass) into the one row given and forgets it: proves that
+  // the data is all there before the picture's memory is reserved.
+  bool CheckRows(PngRowForm form, std::uint8_t* row, std::size_t rowCapacity);
+  // libpng's words for the error that ended the last call ("Not enough image data"), or empty.
+  const char* Error() const { return m_szError; }
 
   // The memory source; public only for libpng's read callback.
   struct Source {
@@ -47,7 +54,7 @@ class CPngSession {
 
  private:
   Source m_source;
-  std::uint32_t m_nMaxDimension;
+  char m_szError[128] = {};
   png_structp m_png = nullptr;
   png_infop m_info = nullptr;
 };
