@@ -135,15 +135,15 @@ std::int32_t CBlockMatcher::ResolveAndNumber(std::vector<BlockInfo>& blocks, std
 bool CPxoDoc::BlocksMatch(const std::vector<BlockInfo>& blocks, int i, int j, bool yFlip, bool xFlip) const {
   const auto size = static_cast<std::int64_t>(blocks.size());
   if (i < 0 || j < 0 || i >= size || j >= size) return false;
-  const CSheetColours sheet(m_pImage.get());
-  const CBlockMatcher matcher(sheet, TransparentColour(m_pImage.get()));
+  const CSheetColours sheet(ExportSheet(m_pImage));
+  const CBlockMatcher matcher(sheet, TransparentColour(ExportSheet(m_pImage)));
   return matcher.Match(blocks[static_cast<std::size_t>(i)], blocks[static_cast<std::size_t>(j)], {yFlip, xFlip});
 }
 
 void CPxoDoc::MatchBlocks() {
   const std::int32_t count = std::min<std::int32_t>(m_nBlocks, static_cast<std::int32_t>(m_pBlocks.size()));
-  const CSheetColours sheet(m_pImage.get());
-  CBlockMatcher matcher(sheet, TransparentColour(m_pImage.get()));
+  const CSheetColours sheet(ExportSheet(m_pImage));
+  CBlockMatcher matcher(sheet, TransparentColour(ExportSheet(m_pImage)));
   matcher.LinkRepeats(m_pBlocks, count);
   m_nUniqueBlocks = CBlockMatcher::ResolveAndNumber(m_pBlocks, count, m_pUniqueBlocks);
 }

@@ -100,8 +100,8 @@ std::size_t ExportCheck::FrameCount() const {
 }
 
 ExportCheck CheckExport(const CPxoDoc& doc, const DecodedExport& decoded, bool firstTrans, bool ranOutOfPalettes) {
-  const CSheetColours sheet(doc.m_pImage.get());
-  const FrameContext context{decoded, sheet, TransparentColour(doc.m_pImage.get()), firstTrans};
+  const CSheetColours sheet(ExportSheet(doc.m_pImage));
+  const FrameContext context{decoded, sheet, TransparentColour(ExportSheet(doc.m_pImage)), firstTrans};
   ExportCheck check;
   check.nPalettes = static_cast<std::int64_t>(decoded.palettes.size());
   check.nUniqueBlocks = static_cast<std::int64_t>(decoded.graphics.size());

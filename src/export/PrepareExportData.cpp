@@ -41,7 +41,7 @@ void CPxoDoc::PrepareExportData(const CExportOptionsDlg& options) {
   std::vector<GbcPalette> loaded;
   if (options.m_bUsePalette) loaded = CPaletteFileReader::Read(options.m_strPaletteName);
 
-  const CSheetColours sheet(m_pImage.get());
+  const CSheetColours sheet(ExportSheet(m_pImage));
   const std::size_t cells = static_cast<std::size_t>(sheet.Cols()) * static_cast<std::size_t>(sheet.Rows());
   m_pCellMap.assign(cells, kNotCut);
   m_pBlocks.clear();
@@ -49,7 +49,7 @@ void CPxoDoc::PrepareExportData(const CExportOptionsDlg& options) {
   m_pBlocks.reserve(cells + 1);  // room for every cell and the forced first block
   m_nBlocks = 0;
 
-  const PaletteEntry transparent = TransparentColour(m_pImage.get());
+  const PaletteEntry transparent = TransparentColour(ExportSheet(m_pImage));
   CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans != 0, m_prompts);
   if (options.m_bForceFirst) m_pBlocks.push_back(cutter.ForcedFirst());
 

@@ -36,12 +36,13 @@ bool CPngReader::Decode() {
   if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return Refuse("not a PNG file");
   CPngSession session(data, size);
   PngHeader header;
-  if (!session.ReadHeader(header)) return RefuseWith(session);
+  if (!session.ReadHeader(header) || session.MemoryExceeded()) return RefuseWith(session);
   // Checked before Create reserves anything.
   const std::string problem = ImageSizeProblem(header.width, header.height);
   if (!problem.empty()) return Refuse(problem);
   if (ImageStride(header) * header.height > kMaxUnprovenBytes && !AllRowsPresent(data, size)) return false;
-  return IsIndexed(header) ? DecodeIndexed(session, header) : DecodeTrueColour(session, header);
+  const bool decoded = IsIndexed(header) ? DecodeIndexed(session, header) : DecodeTrueColour(session, header);
+  return decoded && (!session.MemoryExceeded() || RefuseWith(session));
 }
 
 // A second read of the file, row by row into one row's memory.
@@ -55,6 +56,7 @@ bool CPngReader::AllRowsPresent(const std::uint8_t* data, std::size_t size) {
 }
 
 bool CPngReader::RefuseWith(const CPngSession& session) {
+  if (session.MemoryExceeded()) return Refuse("needs more than 64 MiB to decode");
   return Refuse(*session.Error() != '\0' ? session.Error() : "damaged PNG");
 }
 

@@ -1,7 +1,9 @@
 #include "image/PngSession.h"
 
 #include <csetjmp>
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace pixolan {
@@ -13,6 +15,34 @@ constexpr png_alloc_size_t kMaxChunkMemory = 8u << 20;
 // libpng's largest accepted size; ours is checked afterwards, so that it can be named.
 constexpr png_uint_32 kLibpngSizeLimit = 1000000;
 constexpr std::size_t kErrorCapacity = 128;
+
+// All that libpng may hold at once for one picture: rows of 16384 pixels and the
+// inflate window need far less.
+constexpr std::size_t kMaxLibpngMemory = 64u << 20;
+// Each block carries its size in front, kept aligned for anything libpng stores.
+constexpr std::size_t kBlockHeader = alignof(std::max_align_t);
+
+png_voidp Allocate(png_structp png, png_alloc_size_t size) {
+  auto* budget = static_cast<CPngSession::MemoryBudget*>(png_get_mem_ptr(png));
+  if (budget == nullptr || size > budget->nLeft) {
+    if (budget != nullptr) budget->bExceeded = true;
+    return nullptr;
+  }
+  auto* block = static_cast<unsigned char*>(std::malloc(size + kBlockHeader));
+  if (block == nullptr) return nullptr;
+  std::memcpy(block, &size, sizeof size);
+  budget->nLeft -= size;
+  return block + kBlockHeader;
+}
+
+void Release(png_structp png, png_voidp pointer) {
+  if (pointer == nullptr) return;
+  unsigned char* block = static_cast<unsigned char*>(pointer) - kBlockHeader;
+  png_alloc_size_t size = 0;
+  std::memcpy(&size, block, sizeof size);
+  if (auto* budget = static_cast<CPngSession::MemoryBudget*>(png_get_mem_ptr(png))) budget->nLeft += size;
+  std::free(block);
+}
 
 // libpng must not print, and an error must never return to it; its words are kept.
 [[noreturn]] void OnPngError(png_structp png, png_const_charp message) {
@@ -48,9 +78,11 @@ void SetTransforms(png_structp png, png_infop info, PngRowForm form) {
 
 }  // namespace
 
-CPngSession::CPngSession(const std::uint8_t* data, std::size_t size) : m_source{data, size, 0} {
+CPngSession::CPngSession(const std::uint8_t* data, std::size_t size)
+    : m_source{data, size, 0}, m_memory{kMaxLibpngMemory, false} {
   static_assert(sizeof m_szError == kErrorCapacity);
-  m_png = png_create_read_struct(PNG_LIBPNG_VER_STRING, m_szError, OnPngError, OnPngWarning);
+  m_png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, m_szError, OnPngError, OnPngWarning, &m_memory, Allocate,
+                                   Release);
   if (m_png != nullptr) m_info = png_create_info_struct(m_png);
 }
 

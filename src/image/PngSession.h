@@ -1,5 +1,5 @@
 #pragma once
-// One libpng read of a PNG held in memory. libpng reports errors by longjmp;
+// One libpng read of a PNG held in memory, whose allocations are counted and bounded. libpng reports errors by longjmp;
 // every call into it happens inside a small function of PngSession.cpp that
 // sets the jump target and holds no C++ object with a destructor, so an error
 // unwinds nothing of ours and only makes that function return false.
@@ -44,6 +44,9 @@ class CPngSession {
   bool CheckRows(PngRowForm form, std::uint8_t* row, std::size_t rowCapacity);
   // libpng's words for the error that ended the last call ("Not enough image data"), or empty.
   const char* Error() const { return m_szError; }
+  // libpng asked for more memory than one picture may cost (kMaxLibpngMemory); it may
+  // have carried on without it, but the file is refused all the same.
+  bool MemoryExceeded() const { return m_memory.bExceeded; }
 
   // The memory source; public only for libpng's read callback.
   struct Source {
@@ -51,9 +54,15 @@ class CPngSession {
     std::size_t size;
     std::size_t position;
   };
+  // What libpng may still allocate; public only for libpng's memory callbacks.
+  struct MemoryBudget {
+    std::size_t nLeft;
+    bool bExceeded;
+  };
 
  private:
   Source m_source;
+  MemoryBudget m_memory;
   char m_szError[128] = {};
   png_structp m_png = nullptr;
   png_infop m_info = nullptr;
