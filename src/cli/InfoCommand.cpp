@@ -9,19 +9,27 @@
 #include "framework/ConsolePrompts.h"
 #include "framework/MemorySettings.h"
 #include "image/ImageReaderList.h"
+#include "image/TrueColourIndex.h"
 
 namespace pixolan::cli {
 namespace {
 
 bool PrintSheetInfo(const std::string& path) {
   CImageReaderList readers;
-  std::unique_ptr<CRasterImage> image = readers.OpenImage(path.c_str());
+  std::string refusal;
+  std::unique_ptr<CRasterImage> image = readers.OpenImage(path.c_str(), &refusal);
   if (!image) {
-    std::cerr << path << ": error: cannot load image\n";
+    std::cerr << WithReason(path + ": error: cannot load image", refusal) << '\n';
     return false;
   }
-  std::cout << path << ": " << readers.FormatOf(path) << ' ' << image->m_nWidth << 'x' << image->m_nHeight << ", "
-            << image->m_nBitsPerPixel << " bpp, palette " << image->PaletteSize() << " entries\n";
+  std::cout << path << ": " << readers.FormatOf(path) << ' ' << image->m_nWidth << 'x' << image->m_nHeight << ", ";
+  if (image->HasPalette()) {
+    std::cout << image->m_nBitsPerPixel << " bpp, palette " << image->PaletteSize() << " entries\n";
+    return true;
+  }
+  const std::uint32_t colours = CountTrueColours(*image);
+  std::cout << "RGB " << image->m_nBitsPerPixel << " bpp (" << colours << (colours == 1 ? " colour: " : " colours: ")
+            << (colours <= kMaxIndexedColours ? "exportable as indexed" : "too many to export") << ")\n";
   return true;
 }
 

@@ -43,9 +43,10 @@ std::optional<std::string> ParseStarts(const std::string& text, PaletteStarts& s
 bool RunPaletteExport(const PaletteArguments& args, const PaletteStarts& starts) {
   CConsolePrompts prompts = MakeConsolePrompts();
   CImageReaderList readers;
-  std::unique_ptr<CRasterImage> image = readers.OpenImage(args.strSheet.c_str());
+  std::string refusal;
+  std::unique_ptr<CRasterImage> image = readers.OpenImage(args.strSheet.c_str(), &refusal);
   if (!image) {
-    PrintMessage(kMsgUnableToLoadImage);
+    PrintMessage(WithReason(kMsgUnableToLoadImage, refusal));
     return false;
   }
   if (!image->HasPalette()) {
@@ -65,7 +66,7 @@ bool RunPaletteExport(const PaletteArguments& args, const PaletteStarts& starts)
 void AddPaletteCommand(CLI::App& app, int& exitStatus) {
   auto args = std::make_shared<PaletteArguments>();
   CLI::App* command = app.add_subcommand("palette", "Export eight palettes of a sheet as Game Boy assembler source");
-  command->add_option("sheet", args->strSheet, "The sheet (.bmp, .lbm, .iff, .gbr)")->required();
+  command->add_option("sheet", args->strSheet, "The sheet (.bmp, .lbm, .iff, .gbr, .png)")->required();
   command->add_option("-o,--output", args->strOutput, "The assembler file to write; - for stdout")
       ->required()
       ->check(NonEmptyPath());

@@ -89,9 +89,12 @@ void CPxoDoc::SetCurrentFrame(int n) {
   UpdateAllViews(nullptr, HINT_CURRENT_CHANGED);
 }
 
-std::unique_ptr<CRasterImage> CPxoDoc::ReadImage(const std::string& path) const {
-  std::unique_ptr<CRasterImage> image = m_readers.OpenImage(path.c_str());
-  if (image && m_bBuildDisplayBitmap && image->CreateDisplayBitmap() == nullptr) CImageReaderList::DestroyImage(image);
+std::unique_ptr<CRasterImage> CPxoDoc::ReadImage(const std::string& path, std::string* refusal) const {
+  std::unique_ptr<CRasterImage> image = m_readers.OpenImage(path.c_str(), refusal);
+  if (image && m_bBuildDisplayBitmap && image->CreateDisplayBitmap() == nullptr) {
+    CImageReaderList::DestroyImage(image);
+    if (refusal != nullptr) *refusal = "cannot be displayed";
+  }
   return image;
 }
 

@@ -73,7 +73,8 @@ class CPxoDoc : public CDocument {
   // The commands applied, once their dialogs are answered: each change is a step.
   // A failed import (false) drops the old sheet and is no step; an import path
   // the document file cannot hold is refused before that.
-  bool ImportImage(const std::string& path);
+  // False when the sheet is refused; then refusal (when given) says why.
+  bool ImportImage(const std::string& path, std::string* refusal = nullptr);
   void AddAnimation(const std::string& name, std::uint32_t frameCount);
   // On the current animation; views are refreshed even when nothing changes.
   void SetAnimProperties(const std::string& name, std::uint32_t frameCount);
@@ -102,7 +103,7 @@ class CPxoDoc : public CDocument {
   // then says which file it was.
   bool LoadStoredImage(const std::string& storedPath, const std::string& documentPath);
   // A sheet read from a file, with its display bitmap when one is built; null on failure.
-  std::unique_ptr<CRasterImage> ReadImage(const std::string& path) const;
+  std::unique_ptr<CRasterImage> ReadImage(const std::string& path, std::string* refusal = nullptr) const;
   // Records a step and makes its change.
   void Apply(std::unique_ptr<CEditStep> step);
 

@@ -14,13 +14,17 @@ namespace pixolan {
 void CPxoDoc::OnImportImage() {
   const std::optional<std::string> path = m_prompts.FileDialog(SheetFileRequest(".lbm"));
   if (!path) return;
-  if (!ImportImage(*path)) m_prompts.MessageBox(kMsgUnableToLoadImage);
+  std::string refusal;
+  if (!ImportImage(*path, &refusal)) m_prompts.MessageBox(WithReason(kMsgUnableToLoadImage, refusal));
 }
 
-bool CPxoDoc::ImportImage(const std::string& path) {
+bool CPxoDoc::ImportImage(const std::string& path, std::string* refusal) {
   // A path the document file cannot hold is refused before the old sheet is dropped.
-  if (path.size() >= kMaxDocumentString || path.find('\0') != std::string::npos) return false;
-  std::unique_ptr<CRasterImage> image = ReadImage(path);
+  if (path.size() >= kMaxDocumentString || path.find('\0') != std::string::npos) {
+    if (refusal != nullptr) *refusal = "a document cannot keep this path";
+    return false;
+  }
+  std::unique_ptr<CRasterImage> image = ReadImage(path, refusal);
   if (!image) {
     // The old sheet is gone; the path keeps naming it, so the file would say the same.
     CImageReaderList::DestroyImage(m_pImage);

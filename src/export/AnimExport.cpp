@@ -11,6 +11,7 @@
 #include "export/FrameBounds.h"
 #include "export/FrameLayout.h"
 #include "framework/FileException.h"
+#include "image/TrueColourIndex.h"
 
 namespace pixolan {
 namespace {
@@ -123,7 +124,12 @@ bool CAnimExport::Refuse(const std::string& message) {
 
 bool CAnimExport::CheckDocument() {
   if (!m_doc.m_pImage) return Refuse(kMsgNoImageLoaded);
-  if (!m_doc.m_pImage->HasPalette()) return Refuse(kMsgImageHasNoPalette);
+  if (m_doc.m_pImage->IndexedForm() == nullptr) {
+    // A true-colour sheet of few colours is exported as its indexed copy; this one has too many.
+    const std::uint32_t colours = CountTrueColours(*m_doc.m_pImage);
+    return Refuse(WithReason(kMsgImageHasNoPalette, std::to_string(colours) + " colours (at most " +
+                                                        std::to_string(kMaxIndexedColours) + " become a palette)"));
+  }
   if (auto problem = FindFrameOutsideSheet(m_doc)) return Refuse(*problem);
   if (auto problem = FindLabelProblem(m_doc)) return Refuse(*problem);
   if (!m_bRefusePastByte) return true;
@@ -132,15 +138,18 @@ bool CAnimExport::CheckDocument() {
 }
 
 bool CAnimExport::Remap(const std::string& imagePath) {
-  std::unique_ptr<CRasterImage> other = m_doc.m_readers.OpenImage(imagePath.c_str());
-  if (!other) return Refuse(kMsgUnableToLoadImage);
+  std::string refusal;
+  std::unique_ptr<CRasterImage> other = m_doc.m_readers.OpenImage(imagePath.c_str(), &refusal);
+  if (!other) return Refuse(WithReason(kMsgUnableToLoadImage, refusal));
   if (!other->HasPalette()) {
     CImageReaderList::DestroyImage(other);
     return Refuse(kMsgImageHasNoPalette);
   }
   // Pixels keep their indices and take the other palette's colour at each index.
   // A larger palette than the document image's is copied only as far as ours reaches.
-  std::vector<PaletteEntry>& ours = m_doc.m_pImage->m_pPalette;
+  CRasterImage* sheet = m_doc.m_pImage ? m_doc.m_pImage->IndexedForm() : nullptr;
+  if (sheet == nullptr) return Refuse(kMsgImageHasNoPalette);
+  std::vector<PaletteEntry>& ours = sheet->m_pPalette;
   const std::size_t count = std::min(ours.size(), other->m_pPalette.size());
   std::copy_n(other->m_pPalette.begin(), count, ours.begin());
   CImageReaderList::DestroyImage(other);

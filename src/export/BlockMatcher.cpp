@@ -136,8 +136,8 @@ std::int32_t CBlockMatcher::ResolveAndNumber(std::vector<BlockInfo>& blocks, std
 
 void MatchBlocks(const CPxoDoc& doc, CExportTables& tables) {
   const auto count = static_cast<std::int32_t>(tables.m_pBlocks.size());
-  const CSheetColours sheet(doc.m_pImage.get());
-  CBlockMatcher matcher(sheet, TransparentColour(doc.m_pImage.get()));
+  const CSheetColours sheet(ExportSheet(doc.m_pImage));
+  CBlockMatcher matcher(sheet, TransparentColour(ExportSheet(doc.m_pImage)));
   matcher.LinkRepeats(tables.m_pBlocks, count);
   CBlockMatcher::ResolveAndNumber(tables.m_pBlocks, count, tables.m_pUniqueBlocks);
 }

@@ -105,8 +105,8 @@ std::size_t ExportCheck::FrameCount() const {
 }
 
 ExportCheck CheckExport(const CPxoDoc& doc, const DecodedExport& decoded, bool firstTrans, bool ranOutOfPalettes) {
-  const CSheetColours sheet(doc.m_pImage.get());
-  const FrameContext context{decoded, sheet, TransparentColour(doc.m_pImage.get())};
+  const CSheetColours sheet(ExportSheet(doc.m_pImage));
+  const FrameContext context{decoded, sheet, TransparentColour(ExportSheet(doc.m_pImage))};
   ExportCheck check;
   check.bFirstTrans = firstTrans;
   check.nPalettes = static_cast<std::int64_t>(decoded.palettes.size());

@@ -42,7 +42,7 @@ void PrepareExportData(const CPxoDoc& doc, const ExportOptions& options, IPrompt
   std::vector<GbcPalette> loaded;
   if (options.m_bUsePalette) loaded = CPaletteFileReader::Read(options.m_strPaletteName);
 
-  const CRasterImage* image = doc.m_pImage.get();
+  const CRasterImage* image = ExportSheet(doc.m_pImage);
   const CSheetColours sheet(image);
   const std::size_t cells = static_cast<std::size_t>(sheet.Cols()) * static_cast<std::size_t>(sheet.Rows());
   tables.m_pCellMap.assign(cells, kNotCut);

@@ -3,6 +3,7 @@
 // as red, green and blue only, so they are also offered packed into one word.
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "image/Colour.h"
 #include "image/RasterImage.h"
@@ -12,6 +13,14 @@ namespace pixolan {
 // red << 16 | green << 8 | blue: equal words mean SameColour.
 inline std::uint32_t PackRgb(const PaletteEntry& c) {
   return static_cast<std::uint32_t>(c.red) << 16 | static_cast<std::uint32_t>(c.green) << 8 | c.blue;
+}
+
+// The sheet the animation export reads: an indexed sheet as it is, a true-colour one
+// of at most 256 colours as its indexed copy; any other as it is (the export refuses it).
+inline const CRasterImage* ExportSheet(const std::unique_ptr<CRasterImage>& image) {
+  if (!image) return nullptr;
+  const CRasterImage* indexed = image->IndexedForm();
+  return indexed != nullptr ? indexed : image.get();
 }
 
 // The transparent colour of an export: the sheet's top-left pixel, black without a sheet.

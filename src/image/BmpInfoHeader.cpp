@@ -5,7 +5,9 @@ namespace {
 
 constexpr std::uint32_t kLongestHeader = 124;
 
-bool IsKnownSize(std::uint32_t size) {
+}  // namespace
+
+bool BmpInfoHeader::IsKnownSize(std::uint32_t size) {
   switch (size) {
     case 12:
     case 16:
@@ -20,6 +22,8 @@ bool IsKnownSize(std::uint32_t size) {
       return false;
   }
 }
+
+namespace {
 
 std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 std::uint32_t U32(const std::uint8_t* p) {
@@ -59,7 +63,7 @@ void ParseMasks(const std::uint8_t* m, std::uint32_t count, BmpInfoHeader& heade
 
 bool ReadBmpInfoHeader(CMappedFile& file, BmpInfoHeader& header) {
   header = BmpInfoHeader{};
-  if (!file.ReadU32LE(header.headerSize) || !IsKnownSize(header.headerSize)) return false;
+  if (!file.ReadU32LE(header.headerSize) || !BmpInfoHeader::IsKnownSize(header.headerSize)) return false;
   std::uint8_t h[kLongestHeader] = {};
   if (!file.ReadBytes(h + 4, header.headerSize - 4)) return false;
   if (header.IsCore()) {

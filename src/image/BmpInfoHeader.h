@@ -34,6 +34,8 @@ struct BmpInfoHeader {
   static constexpr std::uint32_t kBitFields = 3;
   static constexpr std::uint32_t kAlphaBitFields = 6;
 
+  // The sizes above; any other is an unknown layout.
+  static bool IsKnownSize(std::uint32_t size);
   bool IsCore() const { return headerSize == kCoreSize; }
   // OS/2 2.x headers give compression 3 and 4 other meanings (Huffman, 24-bit runs).
   bool IsOs2() const { return headerSize == 16 || headerSize == 64; }

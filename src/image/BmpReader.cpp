@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "image/RlePen.h"
 
@@ -20,6 +21,9 @@ constexpr std::uint8_t kDelta = 2;
 // Compression values of run-length data.
 constexpr std::uint32_t kRle8 = 1;
 constexpr std::uint32_t kRle4 = 2;
+constexpr std::uint32_t kBitFields = 3;  // Huffman in OS/2 headers
+constexpr std::uint32_t kJpeg = 4;
+constexpr std::uint32_t kPng = 5;
 
 // The layouts a 16-bit file without bit fields, and the image model, use.
 constexpr std::uint32_t kRed555 = 0x7C00, kGreen555 = 0x03E0, kBlue555 = 0x001F;
@@ -34,12 +38,17 @@ CBmpReader::CBmpReader() : m_colourTable(kColourTableCapacity) {}
 
 bool CBmpReader::Decode() {
   m_file.Seek(0, CMappedFile::kBegin);
-  if (!ReadFileHeader() || !ReadBmpInfoHeader(m_file, m_header) || !HasSupportedCompression() ||
-      !HasSupportedGeometry() || !ReadColourTable()) {
-    return false;
+  if (!ReadFileHeader()) return Refuse("not a BMP file");
+  if (!ReadBmpInfoHeader(m_file, m_header)) {
+    return Refuse(m_header.headerSize == 0 || BmpInfoHeader::IsKnownSize(m_header.headerSize)
+                      ? "cut short in its header"
+                      : "BMP header of " + std::to_string(m_header.headerSize) + " bytes");
   }
+  if (!HasSupportedCompression()) return Refuse(CompressionProblem());
+  if (!HasSupportedGeometry()) return false;
+  if (!ReadColourTable()) return Refuse("colour table cut short");
   // Refuse short files before allocating, so a hostile header costs nothing.
-  if (HoldsUncompressedRows() && !UncompressedRowsFit()) return false;
+  if (HoldsUncompressedRows() && !UncompressedRowsFit()) return Refuse("pixel data cut short");
   if (!CreateImage()) return false;
   SetMasksForDepth();
   if (!DecodePixels()) return false;
@@ -51,11 +60,19 @@ bool CBmpReader::Decode() {
   return true;
 }
 
+std::string CBmpReader::CompressionProblem() const {
+  const std::uint32_t c = m_header.compression;
+  if (m_header.IsOs2() && c == kBitFields) return "compressed with OS/2 Huffman";
+  if (m_header.IsOs2() && c == kJpeg) return "24-bit run-length compression";
+  if (c == kJpeg) return "compressed with JPEG";
+  if (c == kPng) return "compressed with PNG";
+  return "compression " + std::to_string(c) + " at " + std::to_string(m_header.bitCount) + " bits";
+}
+
 bool CBmpReader::ReadFileHeader() {
   std::uint16_t type = 0;
   if (!m_file.ReadU16LE(type) || type != kBitmapType) return false;
-  // File size and the two reserved words say nothing we rely on. The pixel
-  // offset is not followed: pixels start right after the colour table.
+  // File size and the two reserved words say nothing we rely on.
   return m_file.Skip(8) && m_file.ReadU32LE(m_nDeclaredPixelOffset);
 }
 
@@ -72,11 +89,12 @@ bool CBmpReader::HasSupportedCompression() const {
   return (c == kRle8 && bits == 8) || (c == kRle4 && bits == 4);
 }
 
-bool CBmpReader::HasSupportedGeometry() const {
-  if (!IsSupportedBitCount(m_header.bitCount)) return false;
+bool CBmpReader::HasSupportedGeometry() {
+  if (!IsSupportedBitCount(m_header.bitCount)) return Refuse(std::to_string(m_header.bitCount) + "-bit BMP");
   // Negative heights are top-down bitmaps; a zero or too large size is refused.
   const std::int64_t rows = m_header.height < 0 ? -static_cast<std::int64_t>(m_header.height) : m_header.height;
-  return m_header.width > 0 && m_header.width <= kMaxImageDimension && rows > 0 && rows <= kMaxImageDimension;
+  const std::string problem = ImageSizeProblem(m_header.width, rows);
+  return problem.empty() || Refuse(problem);
 }
 
 // A 12-byte header has no colour count: the table fills the space up to the
@@ -111,7 +129,21 @@ bool CBmpReader::ReadColourTable() {
     }
   }
   m_nPixelDataOffset = m_file.Tell();
+  FollowPixelDataOffset();
   return true;
+}
+
+// Pixels normally follow the colour table; a declared offset past it (a gap, as
+// some programs leave) is followed when it lies inside the file and, for
+// uncompressed rows, the rows fit from there. Offsets into the headers or past
+// the end are taken as bogus.
+void CBmpReader::FollowPixelDataOffset() {
+  const std::int64_t declared = m_nDeclaredPixelOffset;
+  if (declared <= m_nPixelDataOffset || declared >= static_cast<std::int64_t>(m_file.Size())) return;
+  const std::uint64_t after = m_file.Size() - static_cast<std::uint64_t>(declared);
+  if (HoldsUncompressedRows() && UncompressedBytesNeeded() > after) return;
+  m_file.Seek(m_nDeclaredPixelOffset, CMappedFile::kBegin);
+  m_nPixelDataOffset = declared;
 }
 
 bool CBmpReader::CreateImage() {
@@ -152,7 +184,7 @@ void CBmpReader::SetMasksForDepth() {
   }
 }
 
-// The cursor stands at the pixel data, right after the colour table.
+// The cursor stands at the pixel data.
 bool CBmpReader::DecodePixels() {
   if (HoldsUncompressedRows()) return DecodeUncompressed();
   return DecodeRunLength(m_header.bitCount == 4);

@@ -6,6 +6,7 @@
 // the 5-5-5 layout. Bottom-up files fill the last image row first; top-down
 // files (negative height) fill row 0 first, so the picture is always the right way up.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "image/BmpInfoHeader.h"
@@ -24,9 +25,11 @@ class CBmpReader : public CImageReader {
  private:
   bool ReadFileHeader();
   bool HasSupportedCompression() const;
-  bool HasSupportedGeometry() const;
+  std::string CompressionProblem() const;
+  bool HasSupportedGeometry();
   std::uint64_t ColourTableEntries() const;
   bool ReadColourTable();
+  void FollowPixelDataOffset();
   bool CreateImage();
   void SetMasksForDepth();
   bool DecodePixels();
@@ -42,10 +45,10 @@ class CBmpReader : public CImageReader {
   std::int64_t FileStride() const;
 
   BmpInfoHeader m_header;
-  std::uint32_t m_nDeclaredPixelOffset = 0;  // sizes the colour table of 12-byte headers only
+  std::uint32_t m_nDeclaredPixelOffset = 0;  // followed only past the colour table and inside the file
   std::vector<PaletteEntry> m_colourTable;   // 256 entries
   std::uint64_t m_nColourTableBytes = 0;     // as the file declares it
-  std::int64_t m_nPixelDataOffset = 0;       // first byte after the colour table
+  std::int64_t m_nPixelDataOffset = 0;       // where the pixel data starts
   bool m_bTopDown = false;
 };
 

@@ -91,7 +91,7 @@ void CGbrReader::ForgetPreviousFile() {
 
 bool CGbrReader::ReadObjects() {
   std::uint32_t signature = 0;
-  if (!m_file.ReadU32LE(signature) || signature != kSignature) return false;
+  if (!m_file.ReadU32LE(signature) || signature != kSignature) return Refuse("not a GBR file");
   while (!m_file.AtEnd()) {
     std::uint16_t type = 0;
     std::uint16_t id = 0;
@@ -171,15 +171,16 @@ bool CGbrReader::ReadTileData(std::uint16_t id, CMappedFile& content) {
     return true;
   }
   WriteFieldText(content, kNameField);
-  if (content.Tell() != static_cast<std::int64_t>(kNameField)) return false;
+  if (content.Tell() != static_cast<std::int64_t>(kNameField)) return Refuse("tile data cut short");
   if (!content.ReadU16LE(m_nTileWidth) || !content.ReadU16LE(m_nTileHeight) || !content.ReadU16LE(m_nTileCount) ||
-      !content.ReadBytes(m_colourMap.data(), m_colourMap.size()) || !HasUsableTileGeometry()) {
-    return false;
+      !content.ReadBytes(m_colourMap.data(), m_colourMap.size())) {
+    return Refuse("tile data cut short");
   }
+  if (!HasUsableTileGeometry()) return false;
   // The tile pixels must all be present: a tile set cut short is refused.
   m_nTilePixelSize = std::size_t{m_nTileCount} * m_nTileHeight * m_nTileWidth;
   m_pTilePixels = content.ReadSpan(m_nTilePixelSize);
-  if (m_pTilePixels == nullptr) return false;
+  if (m_pTilePixels == nullptr) return Refuse("tile data cut short");
   m_nBitsPerPixel = 24;
   m_nTilesPerRow = kMaxPictureWidth / m_nTileWidth;
   m_nWidth = m_nTileWidth * m_nTilesPerRow;
@@ -188,11 +189,15 @@ bool CGbrReader::ReadTileData(std::uint16_t id, CMappedFile& content) {
   return true;
 }
 
-bool CGbrReader::HasUsableTileGeometry() const {
-  if (m_nTileWidth == 0 || m_nTileWidth > kMaxPictureWidth || m_nTileHeight == 0 || m_nTileCount == 0) return false;
+bool CGbrReader::HasUsableTileGeometry() {
+  if (m_nTileWidth == 0 || m_nTileWidth > kMaxPictureWidth || m_nTileHeight == 0) {
+    return Refuse("tiles of " + std::to_string(m_nTileWidth) + "x" + std::to_string(m_nTileHeight) + " pixels");
+  }
+  if (m_nTileCount == 0) return Refuse("no tiles");
   const std::int64_t tilesPerRow = kMaxPictureWidth / m_nTileWidth;
   const std::int64_t rows = (m_nTileCount + tilesPerRow - 1) / tilesPerRow;
-  return rows * m_nTileHeight <= kMaxImageDimension;
+  const std::string problem = ImageSizeProblem(m_nTileWidth * tilesPerRow, rows * m_nTileHeight);
+  return problem.empty() || Refuse(problem);
 }
 
 void CGbrReader::ReadTileSettings(CMappedFile& content) {
@@ -233,7 +238,7 @@ void CGbrReader::ReadTilePalettes(CMappedFile& content) {
 }
 
 bool CGbrReader::BuildPicture() {
-  if (m_pTilePixels == nullptr) return false;  // no tile set in the file
+  if (m_pTilePixels == nullptr) return Refuse("no tile data");
   if (!Create(m_nWidth, m_nHeight, m_nBitsPerPixel)) return false;
   if (m_nColourSet > kHighestColourSet) {
     OutputDebugString("Warning: Unknown colour set " + std::to_string(m_nColourSet) +

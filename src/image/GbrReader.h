@@ -38,7 +38,7 @@ class CGbrReader : public CImageReader {
 
   void ReadProducer(CMappedFile& content);
   bool ReadTileData(std::uint16_t id, CMappedFile& content);
-  bool HasUsableTileGeometry() const;
+  bool HasUsableTileGeometry();
   void ReadTileSettings(CMappedFile& content);
   void ReadPalettes(CMappedFile& content);
   void ReadTilePalettes(CMappedFile& content);

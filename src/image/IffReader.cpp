@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <string>
+
 #include "image/ByteRun1.h"
 
 namespace pixolan {
@@ -47,6 +49,8 @@ void StoreIndex(std::uint8_t* row, std::int32_t x, std::uint32_t value, std::int
   }
 }
 
+std::string Planes(int count) { return std::to_string(count) + (count == 1 ? " bit plane" : " bit planes"); }
+
 }  // namespace
 
 std::int32_t IffImageDepthForPlanes(int planes) {
@@ -71,15 +75,23 @@ std::int32_t IffImageDepthForPlanes(int planes) {
 
 bool CIffReader::Decode() {
   ForgetPreviousFile();
-  if (!WalkChunks()) return false;
-  if (!m_bHaveHeader) return false;
-  // Hold-and-modify pixels are colour changes, not palette indices.
-  if (m_nDisplayMode & kCamgHoldAndModify) return false;
+  if (!WalkChunks()) return Refuse("not an ILBM or PBM picture");
+  if (!m_bHaveHeader) return Refuse(StartsWithForm() ? "no bitmap header" : "not an IFF file");
   // Without a body only a palette can be had: a blank indexed picture carries it.
   // A body that is there but incomplete has already refused the file.
   // A file cut short, or with a chunk running past its end, may have lost its body.
-  if (!m_bHaveBody && (m_bCutShort || !m_bHaveColourMap || m_header.planes == 24)) return false;
+  if (!m_bHaveBody) {
+    if (m_bCutShort) return Refuse("cut short before its body");
+    if (!m_bHaveColourMap || m_header.planes == 24 || IsHoldAndModify()) return Refuse("no body");
+  }
+  if (IsHoldAndModify()) return BuildHoldAndModify();
   return m_header.planes == 24 ? BuildTrueColour() : BuildIndexed();
+}
+
+bool CIffReader::StartsWithForm() {
+  std::uint32_t id = 0;
+  m_file.Seek(0, CMappedFile::kBegin);
+  return m_file.ReadU32BE(id) && id == kForm;
 }
 
 void CIffReader::ForgetPreviousFile() {
@@ -154,9 +166,9 @@ bool CIffReader::HandleChunk(std::uint32_t id, std::uint64_t roundedLength) {
 }
 
 bool CIffReader::ReadBitmapHeader(CMappedFile& chunk) {
-  if (m_bHaveHeader) return false;  // two headers leave the geometry ambiguous
+  if (m_bHaveHeader) return Refuse("two bitmap headers");  // the geometry would be ambiguous
   std::uint8_t raw[kBitmapHeaderSize];
-  if (!chunk.ReadBytes(raw, sizeof raw)) return false;
+  if (!chunk.ReadBytes(raw, sizeof raw)) return Refuse("bitmap header cut short");
   auto u16 = [&raw](int at) { return static_cast<std::uint16_t>((raw[at] << 8) | raw[at + 1]); };
   m_header.width = u16(0);
   m_header.height = u16(2);
@@ -180,23 +192,24 @@ bool CIffReader::ReadBitmapHeader(CMappedFile& chunk) {
 
 // A transparent colour or a lasso changes nothing in the planes (the export has
 // its own transparency rule); a mask plane is skipped. Chunky rows have no planes.
-bool CIffReader::HasSupportedMasking() const {
+bool CIffReader::HasSupportedMasking() {
   switch (m_header.masking) {
     case kMaskNone:
     case kTransparentColour:
     case kLasso:
       return true;
     case kMaskPlane:
-      return !m_bChunky;
+      return !m_bChunky || Refuse("mask plane in a PBM picture");
     default:
-      return false;
+      return Refuse("masking " + std::to_string(m_header.masking));
   }
 }
 
-bool CIffReader::HasSupportedGeometry() const {
-  if (m_bChunky && m_header.planes != 8) return false;
-  return m_header.width > 0 && m_header.height > 0 && m_header.width <= kMaxImageDimension &&
-         m_header.height <= kMaxImageDimension && IffImageDepthForPlanes(m_header.planes) != 0;
+bool CIffReader::HasSupportedGeometry() {
+  if (m_bChunky && m_header.planes != 8) return Refuse("PBM picture of " + Planes(m_header.planes));
+  const std::string problem = ImageSizeProblem(m_header.width, m_header.height);
+  if (!problem.empty()) return Refuse(problem);
+  return IffImageDepthForPlanes(m_header.planes) != 0 || Refuse("picture of " + Planes(m_header.planes));
 }
 
 // Plane rows stored for each picture row: the colour planes, then the mask plane
@@ -224,12 +237,13 @@ void CIffReader::ReadDisplayMode(CMappedFile& chunk) {
 
 bool CIffReader::ReadBody(CMappedFile& chunk) {
   // The body needs its header first; a second body would overwrite the first.
-  if (!m_bHaveHeader || m_bHaveBody) return false;
-  if (!BodyCanFit(chunk.Remaining())) return false;
+  if (!m_bHaveHeader) return Refuse("body before the bitmap header");
+  if (m_bHaveBody) return Refuse("two bodies");
+  if (!BodyCanFit(chunk.Remaining())) return Refuse("body cut short");
   const std::size_t planeSize = static_cast<std::size_t>(m_header.height) * static_cast<std::size_t>(m_nPlaneRowLength);
   m_planes.assign(static_cast<std::size_t>(StoredRowsPerLine()), std::vector<std::uint8_t>(planeSize, 0));
   const bool complete = m_header.compression == 0 ? DecodeUncompressed(chunk) : DecodeByteRun1(chunk);
-  if (!complete) return false;
+  if (!complete) return Refuse("body cut short");
   m_bHaveBody = true;
   return true;
 }
@@ -288,7 +302,7 @@ std::uint32_t CIffReader::PlaneValue(std::int32_t x, std::int32_t y, int firstPl
 
 bool CIffReader::BuildIndexed() {
   SetChannelMasks(0, 0, 0, 0);
-  if (!m_bHaveColourMap) return false;
+  if (!m_bHaveColourMap) return Refuse("no colour map");
   const std::int32_t depth = IffImageDepthForPlanes(m_header.planes);
   if (!Create(m_header.width, m_header.height, depth)) return false;
   CopyColourMapToPalette();
@@ -333,6 +347,46 @@ bool CIffReader::BuildTrueColour() {
     }
   }
   return true;
+}
+
+// Hold-and-modify: the top two planes say what the pixel does, the others give
+// a value: a colour-map entry, or new top bits for blue, red or green, the other
+// components carried over from the pixel to the left (the colour-map's first
+// colour at the start of each row). Six planes change 4 bits, eight planes 6.
+bool CIffReader::BuildHoldAndModify() {
+  const int planes = m_header.planes;
+  if (planes != 6 && planes != 8) {
+    return Refuse("HAM pictures of " + Planes(planes) + " are not supported");
+  }
+  const int valueBits = planes - 2;
+  SetChannelMasks(0, 0xFF0000, 0xFF00, 0xFF);
+  if (!Create(m_header.width, m_header.height, 24)) return false;
+  const PaletteEntry black{};
+  for (std::int32_t y = 0; y < m_nHeight; ++y) {
+    PaletteEntry colour = m_colourMap.empty() ? black : m_colourMap[0];
+    std::uint8_t* out = m_ppRows[static_cast<std::size_t>(y)];
+    for (std::int32_t x = 0; x < m_nWidth; ++x) {
+      const std::uint32_t value = PlaneValue(x, y, 0, valueBits);
+      const std::uint32_t control = PlaneValue(x, y, valueBits, 2);
+      if (control == 0) {
+        colour = value < m_colourMap.size() ? m_colourMap[value] : black;
+      } else {
+        std::uint8_t& component = control == 1 ? colour.blue : control == 2 ? colour.red : colour.green;
+        component = ModifiedComponent(component, value, valueBits);
+      }
+      *out++ = colour.blue;
+      *out++ = colour.green;
+      *out++ = colour.red;
+    }
+  }
+  return true;
+}
+
+// The value becomes the component's top bits; below them, six-plane pictures repeat
+// the value (4 bits of the Amiga's 12-bit colour) and eight-plane ones keep the old bits.
+std::uint8_t CIffReader::ModifiedComponent(std::uint8_t old, std::uint32_t value, int valueBits) {
+  if (valueBits == 4) return static_cast<std::uint8_t>((value << 4) | value);
+  return static_cast<std::uint8_t>((value << 2) | (old & 0x03u));
 }
 
 }  // namespace pixolan

@@ -1,7 +1,8 @@
 #pragma once
 // Reads interleaved-bitmap pictures (FORM ILBM) of 1 to 8 bit planes into
 // indexed images and of 24 planes into true-colour images, and the PC's chunky
-// pictures (FORM PBM, a byte a pixel) into 8-bit indexed images. The chunks are
+// pictures (FORM PBM, a byte a pixel) into 8-bit indexed images; hold-and-modify
+// pictures (HAM6, HAM8) become true-colour images. The chunks are
 // walked inside the FORM; the bitmap header, colour map, display mode and body
 // are kept, then the image is built from the decoded planes. A transparent
 // colour or lasso is ignored, a mask plane skipped; a picture without a body
@@ -50,8 +51,10 @@ class CIffReader : public CImageReader {
   bool ReadFormType();
   bool HandleChunk(std::uint32_t id, std::uint64_t roundedLength);
   bool ReadBitmapHeader(CMappedFile& chunk);
-  bool HasSupportedMasking() const;
-  bool HasSupportedGeometry() const;
+  bool StartsWithForm();
+  bool HasSupportedMasking();
+  bool HasSupportedGeometry();
+  bool IsHoldAndModify() const { return !m_bChunky && (m_nDisplayMode & kCamgHoldAndModify) != 0; }
   int StoredRowsPerLine() const;
   void ReadColourMap(CMappedFile& chunk, std::size_t length);
   void ReadDisplayMode(CMappedFile& chunk);
@@ -62,6 +65,8 @@ class CIffReader : public CImageReader {
 
   bool BuildIndexed();
   bool BuildTrueColour();
+  bool BuildHoldAndModify();
+  static std::uint8_t ModifiedComponent(std::uint8_t old, std::uint32_t value, int valueBits);
   void CopyColourMapToPalette();
   std::uint32_t PlaneValue(std::int32_t x, std::int32_t y, int firstPlane, int count) const;
   std::uint8_t* PlaneRow(int plane, std::int32_t y);

@@ -1,5 +1,6 @@
 #include "image/ImageReaderList.h"
 
+#include "framework/DebugOutput.h"
 #include "image/BmpReader.h"
 #include "image/GbrReader.h"
 #include "image/IffReader.h"
@@ -42,7 +43,25 @@ using CGbrReaderFactory = CReaderFactory<CGbrReader>;
 using CIffReaderFactory = CReaderFactory<CIffReader>;
 using CPngReaderFactory = CReaderFactory<CPngReader>;
 
+constexpr const char* kNoReader = "not a .bmp, .lbm, .iff, .gbr or .png file";
+
+std::unique_ptr<CRasterImage> Refused(std::string_view name, const std::string& reason, std::string* refusal) {
+  OutputDebugString("cannot load image " + std::string(name) + ": " + reason + "\n");
+  if (refusal != nullptr) *refusal = reason;
+  return nullptr;
+}
+
 }  // namespace
+
+std::string WithReason(std::string_view message, std::string_view reason) {
+  if (reason.empty()) return std::string(message);
+  const bool lineEnd = !message.empty() && message.back() == '\n';
+  std::string text(message.substr(0, message.size() - (lineEnd ? 1 : 0)));
+  text += ": ";
+  text += reason;
+  if (lineEnd) text += '\n';
+  return text;
+}
 
 bool PathHasExtension(std::string_view path, std::initializer_list<std::string_view> extensions) {
   const std::size_t dot = path.rfind('.');
@@ -75,21 +94,21 @@ std::string_view CImageReaderList::FormatOf(std::string_view path) const {
   return factory != nullptr ? factory->Format() : std::string_view{};
 }
 
-std::unique_ptr<CRasterImage> CImageReaderList::OpenImage(const char* path) const {
-  if (path == nullptr) return nullptr;
+std::unique_ptr<CRasterImage> CImageReaderList::OpenImage(const char* path, std::string* refusal) const {
+  if (path == nullptr || *path == '\0') return Refused("", "no file name given", refusal);
   const CImageReaderFactory* factory = FactoryFor(path);
-  if (factory == nullptr) return nullptr;
+  if (factory == nullptr) return Refused(path, kNoReader, refusal);
   std::unique_ptr<CImageReader> reader = factory->CreateReader();
-  if (!reader || !reader->Load(path)) return nullptr;
+  if (!reader->Load(path)) return Refused(path, reader->Refusal(), refusal);
   return reader;
 }
 
 std::unique_ptr<CRasterImage> CImageReaderList::OpenImageFromMemory(std::string_view name, const void* data,
-                                                                    std::size_t size) const {
+                                                                    std::size_t size, std::string* refusal) const {
   const CImageReaderFactory* factory = FactoryFor(name);
-  if (factory == nullptr) return nullptr;
+  if (factory == nullptr) return Refused(name, kNoReader, refusal);
   std::unique_ptr<CImageReader> reader = factory->CreateReader();
-  if (!reader || !reader->LoadMemory(data, size)) return nullptr;
+  if (!reader->LoadMemory(data, size)) return Refused(name, reader->Refusal(), refusal);
   return reader;
 }
 

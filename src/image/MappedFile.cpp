@@ -5,24 +5,27 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace pixolan {
 
 bool CMappedFile::Open(const char* path) {
   Close();
+  m_strOpenError.clear();
+  auto fail = [this](std::string why) {
+    Close();
+    m_strOpenError = std::move(why);
+    return false;
+  };
   m_hFile = ::open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (m_hFile < 0) return false;
+  if (m_hFile < 0) return fail(std::strerror(errno));
   struct stat st {};
-  if (::fstat(m_hFile, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size <= 0) {
-    Close();
-    return false;
-  }
+  if (::fstat(m_hFile, &st) != 0) return fail(std::strerror(errno));
+  if (!S_ISREG(st.st_mode)) return fail("not a regular file");
+  if (st.st_size <= 0) return fail("empty file");
   void* view = ::mmap(nullptr, static_cast<std::size_t>(st.st_size), PROT_READ, MAP_PRIVATE, m_hFile, 0);
-  if (view == MAP_FAILED) {
-    Close();
-    return false;
-  }
+  if (view == MAP_FAILED) return fail(std::strerror(errno));
   ::posix_madvise(view, static_cast<std::size_t>(st.st_size), POSIX_MADV_SEQUENTIAL);
   m_hMapping = view;
   m_nSize = static_cast<std::size_t>(st.st_size);

@@ -5,6 +5,7 @@
 // instead of read past.
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace pixolan {
 
@@ -19,6 +20,8 @@ class CMappedFile {
 
   // Maps the whole file read-only. Fails for a missing, unreadable or empty file.
   bool Open(const char* path);
+  // Why the last Open failed, as the system words it ("No such file or directory").
+  const std::string& OpenError() const { return m_strOpenError; }
   // Views a buffer the caller keeps alive until Close (used for fuzzing and tests).
   bool OpenMemory(const void* data, std::size_t size);
   void Close();
@@ -56,6 +59,7 @@ class CMappedFile {
   std::size_t m_nSize = 0;
   std::int64_t m_nCursor = 0;  // offset from the base; may lie outside after Seek
   const std::uint8_t* m_pBase = nullptr;
+  std::string m_strOpenError;
 };
 
 }  // namespace pixolan

@@ -1,26 +1,63 @@
 #include "image/PngReader.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "image/PngSession.h"
 
 namespace pixolan {
+
+namespace {
+
+// Pictures whose pixels need more than this are decoded once into a single row
+// before their memory is reserved: a file that is going to be refused must never
+// make us reserve what its header promises.
+constexpr std::uint64_t kMaxUnprovenBytes = 64u << 20;
+
+bool IsIndexed(const PngHeader& header) {
+  return header.colourType == PNG_COLOR_TYPE_PALETTE || header.colourType == PNG_COLOR_TYPE_GRAY;
+}
+
+// Bytes of an image row as Create will make it (2-bit rows widen to 4 bits).
+std::uint64_t ImageStride(const PngHeader& header) {
+  const int indexBits = std::min(header.bitDepth, 8);
+  const int bits = !IsIndexed(header) ? 32 : indexBits == 2 ? 4 : indexBits;
+  return (static_cast<std::uint64_t>(header.width) * static_cast<std::uint64_t>(bits) + 31) / 32 * 4;
+}
+
+}  // namespace
 
 bool CPngReader::Decode() {
   m_file.Seek(0, CMappedFile::kBegin);
   const std::size_t size = m_file.Size();
   const std::uint8_t* data = m_file.ReadSpan(size);
   if (data == nullptr) return false;
-  CPngSession session(data, size, static_cast<std::uint32_t>(kMaxImageDimension));
+  if (size < 8 || png_sig_cmp(data, 0, 8) != 0) return Refuse("not a PNG file");
+  CPngSession session(data, size);
   PngHeader header;
-  if (!session.ReadHeader(header)) return false;
-  // Checked before Create reserves anything (libpng has checked it as well).
-  if (header.width == 0 || header.height == 0 || header.width > static_cast<std::uint32_t>(kMaxImageDimension) ||
-      header.height > static_cast<std::uint32_t>(kMaxImageDimension)) {
-    return false;
-  }
-  const bool indexed = header.colourType == PNG_COLOR_TYPE_PALETTE || header.colourType == PNG_COLOR_TYPE_GRAY;
-  return indexed ? DecodeIndexed(session, header) : DecodeTrueColour(session, header);
+  if (!session.ReadHeader(header) || session.MemoryExceeded()) return RefuseWith(session);
+  // Checked before Create reserves anything.
+  const std::string problem = ImageSizeProblem(header.width, header.height);
+  if (!problem.empty()) return Refuse(problem);
+  if (ImageStride(header) * header.height > kMaxUnprovenBytes && !AllRowsPresent(data, size)) return false;
+  const bool decoded = IsIndexed(header) ? DecodeIndexed(session, header) : DecodeTrueColour(session, header);
+  return decoded && (!session.MemoryExceeded() || RefuseWith(session));
+}
+
+// A second read of the file, row by row into one row's memory.
+bool CPngReader::AllRowsPresent(const std::uint8_t* data, std::size_t size) {
+  CPngSession session(data, size);
+  PngHeader header;
+  if (!session.ReadHeader(header)) return RefuseWith(session);
+  std::vector<std::uint8_t> row(static_cast<std::size_t>(header.width) * 4 + 16);
+  const PngRowForm form = IsIndexed(header) ? PngRowForm::kPackedIndices : PngRowForm::kBgra;
+  return session.CheckRows(form, row.data(), row.size()) || RefuseWith(session);
+}
+
+bool CPngReader::RefuseWith(const CPngSession& session) {
+  if (session.MemoryExceeded()) return Refuse("needs more than 64 MiB to decode");
+  return Refuse(*session.Error() != '\0' ? session.Error() : "damaged PNG");
 }
 
 // Rows arrive packed as the image packs them (the leftmost pixel in the high
@@ -36,7 +73,7 @@ bool CPngReader::DecodeIndexed(CPngSession& session, const PngHeader& header) {
     FillGreyRamp(bits);
   }
   if (!session.ReadRows(PngRowForm::kPackedIndices, m_ppRows.data(), static_cast<std::size_t>(GetStride()))) {
-    return false;
+    return RefuseWith(session);
   }
   if (bits == 2) WidenTwoBitRows();
   return true;
@@ -46,7 +83,8 @@ bool CPngReader::DecodeTrueColour(CPngSession& session, const PngHeader& header)
   const bool alpha = (header.colourType & PNG_COLOR_MASK_ALPHA) != 0;
   SetChannelMasks(alpha ? 0xFF000000u : 0u, 0xFF0000, 0xFF00, 0xFF);
   if (!Create(static_cast<std::int32_t>(header.width), static_cast<std::int32_t>(header.height), 32)) return false;
-  return session.ReadRows(PngRowForm::kBgra, m_ppRows.data(), static_cast<std::size_t>(GetStride()));
+  return session.ReadRows(PngRowForm::kBgra, m_ppRows.data(), static_cast<std::size_t>(GetStride())) ||
+         RefuseWith(session);
 }
 
 // Entries the PLTE does not supply stay black; entries past the palette are ignored.

@@ -5,6 +5,10 @@
 // images with a grey ramp as palette; colour pictures, and grey ones with an
 // alpha channel, become 32-bit images. 16-bit channels keep their high byte;
 // interlaced files load too; transparency (tRNS) is left to the export's own rule.
+// A picture whose pixels need more than 64 MiB is proven complete first.
+#include <cstddef>
+#include <cstdint>
+
 #include "image/ImageReader.h"
 
 namespace pixolan {
@@ -17,6 +21,8 @@ class CPngReader : public CImageReader {
   bool Decode() override;
 
  private:
+  bool AllRowsPresent(const std::uint8_t* data, std::size_t size);
+  bool RefuseWith(const CPngSession& session);
   bool DecodeIndexed(CPngSession& session, const PngHeader& header);
   bool DecodeTrueColour(CPngSession& session, const PngHeader& header);
   void CopyPalette(const CPngSession& session);

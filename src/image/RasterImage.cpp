@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "image/TrueColourIndex.h"
+
 namespace pixolan {
 namespace {
 
@@ -9,12 +11,18 @@ std::int32_t StrideFor(std::int32_t width, std::int32_t bitsPerPixel) {
   return ((width * bitsPerPixel + 31) / 8) & ~3;
 }
 
-// Scales a channel field so that its most significant bit lands on bit 7.
+// Scales a channel field to 8 bits: a wider one keeps its top 8 bits, a narrower
+// one repeats its bits below themselves, so that its full value becomes 255.
 std::uint8_t ChannelTo8Bits(std::uint32_t value, const ChannelMask& c) {
-  if (c.mask == 0) return 0;
-  std::uint32_t field = (value & c.mask) >> c.shift;
-  if (c.width > 8) return static_cast<std::uint8_t>(field >> (c.width - 8));
-  return static_cast<std::uint8_t>(field << (8 - c.width));
+  if (c.mask == 0 || c.width == 0) return 0;
+  const std::uint32_t field = (value & c.mask) >> c.shift;
+  if (c.width >= 8) return static_cast<std::uint8_t>(field >> (c.width - 8));
+  std::uint32_t wide = 0;
+  for (std::int32_t at = 8 - static_cast<std::int32_t>(c.width); at > -static_cast<std::int32_t>(c.width);
+       at -= static_cast<std::int32_t>(c.width)) {
+    wide |= at >= 0 ? field << at : field >> -at;
+  }
+  return static_cast<std::uint8_t>(wide);
 }
 
 // The inverse: places the top bits of an 8-bit component into a channel field.
@@ -36,7 +44,29 @@ ChannelMask MakeChannelMask(std::uint32_t mask) {
   return c;
 }
 
+std::string ImageSizeProblem(std::int64_t width, std::int64_t height) {
+  const std::string limit = " (limit " + std::to_string(kMaxImageDimension) + ")";
+  if (width <= 0) return std::to_string(width) + " pixels wide";
+  if (height <= 0) return std::to_string(height) + " pixels tall";
+  if (width > kMaxImageDimension) return std::to_string(width) + " pixels wide" + limit;
+  if (height > kMaxImageDimension) return std::to_string(height) + " pixels tall" + limit;
+  return {};
+}
+
+CRasterImage* CRasterImage::IndexedForm() {
+  if (HasPalette()) return this;
+  if (!m_bIndexedFormMade) m_pIndexedForm = MakeIndexedCopy(*this);
+  m_bIndexedFormMade = true;
+  return m_pIndexedForm.get();
+}
+
+void CRasterImage::ForgetIndexedForm() {
+  m_pIndexedForm.reset();
+  m_bIndexedFormMade = false;
+}
+
 bool CRasterImage::Create(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel) {
+  ForgetIndexedForm();
   m_pPalette.clear();
   if (width <= 0 || height <= 0 || width > kMaxImageDimension || height > kMaxImageDimension ||
       bitsPerPixel <= 0 || bitsPerPixel > 32) {
@@ -54,6 +84,7 @@ bool CRasterImage::Create(std::int32_t width, std::int32_t height, std::int32_t 
 }
 
 void CRasterImage::Release() {
+  ForgetIndexedForm();
   m_pPalette.clear();
   m_pPalette.shrink_to_fit();
   m_pBits.clear();
@@ -143,6 +174,7 @@ bool CRasterImage::ConvertDepth(std::int32_t bitsPerPixel, std::uint32_t alpha, 
       for (std::int32_t k = 0; k < bytesPerPixel; ++k) *out++ = static_cast<std::uint8_t>(value >> (8 * k));
     }
   }
+  ForgetIndexedForm();
   m_pBits = std::move(bits);
   m_nBitsPerPixel = bitsPerPixel;
   m_channels[kAlpha] = a;
@@ -165,7 +197,8 @@ bool CRasterImage::PrepareForDisplay() {
       if (m_channels[kRed].mask == 0xFF0000 && m_channels[kGreen].mask == 0xFF00 && m_channels[kBlue].mask == 0xFF) {
         return true;
       }
-      return ConvertDepth(32, 0, 0xFF0000, 0xFF00, 0xFF);
+      // Alpha stays in the top byte, which the display ignores and the export reads.
+      return ConvertDepth(32, m_channels[kAlpha].width != 0 ? 0xFF000000u : 0u, 0xFF0000, 0xFF00, 0xFF);
     case 16:
       if (m_channels[kRed].width == 5 && m_channels[kGreen].width == 5 && m_channels[kBlue].width == 5) return true;
       return ConvertDepth(16, 0, 0x7C00, 0x03E0, 0x001F);  // 5-5-5, what a 16-bit DIB shows

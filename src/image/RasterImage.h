@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "image/DibSection.h"
@@ -52,6 +53,10 @@ class CRasterImage {
   HBITMAP CreateDisplayBitmap();
 
   bool HasPalette() const { return !m_pPalette.empty(); }
+  // The picture as the animation export reads it: itself when it has a palette; a
+  // true-colour picture of at most 256 colours as its indexed copy (made once and
+  // kept, so that a remap of its palette lasts as an indexed sheet's does); else null.
+  CRasterImage* IndexedForm();
   std::int32_t PaletteSize() const { return static_cast<std::int32_t>(m_pPalette.size()); }
   const ChannelMask& Mask(Channel c) const { return m_channels[c]; }
 
@@ -68,8 +73,15 @@ class CRasterImage {
  private:
   std::uint32_t ReadPixelValue(std::int32_t x, std::int32_t y) const;
   void RebuildRowTable();
+  void ForgetIndexedForm();
+
+  std::unique_ptr<CRasterImage> m_pIndexedForm;
+  bool m_bIndexedFormMade = false;
 };
 
 ChannelMask MakeChannelMask(std::uint32_t mask);
+
+// Why a picture of this size is refused ("16385 pixels wide (limit 16384)"), empty when Create takes it.
+std::string ImageSizeProblem(std::int64_t width, std::int64_t height);
 
 }  // namespace pixolan

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 
 #include "ui/DialogTemplates.h"
 #include "ui/TemplateDialog.h"
@@ -41,6 +42,13 @@ void ConfigureFileDialog(QFileDialog& fileDialog, const pixolan::FileDialogReque
   if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
   fileDialog.setDefaultSuffix(FromCorePath(suffix));
   if (!request.strInitialName.empty()) fileDialog.selectFile(FromCorePath(request.strInitialName));
+}
+
+// A chosen file is read right after the dialog closes, on this thread (a sheet or
+// a document): a busy cursor shows until the application waits for input again.
+void ShowBusyUntilIdle() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QTimer::singleShot(0, [] { QApplication::restoreOverrideCursor(); });
 }
 
 }  // namespace
@@ -88,6 +96,7 @@ std::optional<std::string> CQtPrompts::FileDialog(const pixolan::FileDialogReque
   QFileDialog fileDialog(ModalParent());
   ConfigureFileDialog(fileDialog, request);
   if (fileDialog.exec() != QDialog::Accepted || fileDialog.selectedFiles().isEmpty()) return std::nullopt;
+  if (request.bOpen) ShowBusyUntilIdle();
   return ToCorePath(fileDialog.selectedFiles().constFirst());
 }
 

@@ -163,7 +163,8 @@ TEST(OpenRefusalCli, ASheetThatIsAPipeIsRefusedWithoutWaitingForAWriter) {
   const std::string pipe = (run / "sheet.bmp").string();
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   const FileSet result = RunCli(run, {"info", pipe});
-  EXPECT_EQ(std::pair(result.at("status"), result.at("stderr")), std::pair(std::string("1\n"), pipe + ": error: cannot load image\n"));
+  EXPECT_EQ(std::pair(result.at("status"), result.at("stderr")),
+            std::pair(std::string("1\n"), pipe + ": error: cannot load image: not a regular file\n"));
 }
 
 // A real assembler reads what the exports write (the golden cases' expected

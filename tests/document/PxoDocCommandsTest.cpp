@@ -38,7 +38,8 @@ TEST_F(PxoDocCommandsTest, FailedImports) {
   ASSERT_NE(m_doc.LoadImage(WriteSheet()), nullptr);
   m_prompts.QueueFile("/" + std::string(kMaxDocumentString, 'p') + ".bmp");
   m_doc.OnImportImage();
-  EXPECT_EQ(m_prompts.m_messages, std::vector<std::string>{"FATAL: Unable to load image file"});
+  EXPECT_EQ(m_prompts.m_messages,
+            std::vector<std::string>{"FATAL: Unable to load image file: a document cannot keep this path"});
   EXPECT_NE(m_doc.m_pImage, nullptr);
   // An unreadable sheet drops the sheet but keeps the path.
   m_doc.m_strImagePath = "earlier.bmp";
@@ -46,7 +47,7 @@ TEST_F(PxoDocCommandsTest, FailedImports) {
   m_prompts.QueueFile((m_dir / "missing.bmp").string());
   m_doc.OnImportImage();
   EXPECT_EQ(m_prompts.m_messages.size(), 2u);
-  EXPECT_EQ(m_prompts.m_messages[1], "FATAL: Unable to load image file");
+  EXPECT_EQ(m_prompts.m_messages[1], "FATAL: Unable to load image file: No such file or directory");
   EXPECT_EQ(m_doc.m_pImage, nullptr);
   EXPECT_FALSE(m_doc.m_bSelectionValid);
   EXPECT_EQ(m_doc.m_strImagePath, "earlier.bmp");

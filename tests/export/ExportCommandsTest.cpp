@@ -65,11 +65,18 @@ TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAft
   prompts.QueueDialog({DialogAction::Set(kRemap, "1"), DialogAction::Cancel()});
   OnExportAnim(doc);
   EXPECT_TRUE(settings.WriteLog().empty());
-  doc.m_pImage = MakeSheetImage(16, 8, {}, 24);
+  // True colour of more colours than a palette holds (a true-colour sheet of fewer is exported as indexed).
+  doc.m_pImage = MakeSheetImage(32, 16, {}, 24);
+  for (std::size_t i = 0; i < 32 * 16; ++i) {
+    std::uint8_t* pixel = doc.m_pImage->m_ppRows[i / 32] + 3 * (i % 32);
+    pixel[0] = static_cast<std::uint8_t>(i);
+    pixel[1] = static_cast<std::uint8_t>(i >> 8);
+  }
   Run();
   doc.m_pImage.reset();
   Run();
-  EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Image has no palette\n", "ERROR: No image loaded\n"}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Image has no palette: 512 colours (at most 256 become a palette)\n",
+                                                  "ERROR: No image loaded\n"}));
   EXPECT_EQ(settings.WriteLog().size(), 10u);
   EXPECT_TRUE(prompts.m_fileRequests.empty());
 }
@@ -103,8 +110,9 @@ TEST_F(ExportAnimCommand, RemapFailuresStopTheExportAndACancelledRemapDoesNot) {
     prompts.QueueFile(remap);
     Run({DialogAction::Set(kRemap, "1")});
     EXPECT_EQ(prompts.m_fileRequests.size(), 1u);  // no save dialog
-    EXPECT_EQ(Messages(), std::vector<std::string>{remap == missing ? "FATAL: Unable to load image file"
-                                                                    : "ERROR: Image has no palette\n"});
+    EXPECT_EQ(Messages(), std::vector<std::string>{remap == missing
+                                                       ? "FATAL: Unable to load image file: No such file or directory"
+                                                       : "ERROR: Image has no palette\n"});
   }
   prompts.QueueFile(std::nullopt);
   Run({DialogAction::Set(kRemap, "1")}, Out());

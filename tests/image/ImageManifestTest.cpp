@@ -1,6 +1,6 @@
 // Pictures written by other programs (tests/data/third_party) and made byte by
 // byte for the readers (tests/data/images): every file loads or is refused as
-// its line in the folder's manifest.txt says, with its size, depth, palette
+// its line in the folder's manifest.txt says (a refusal with its reason), with its size, depth, palette
 // size, probed colours and indices, digest, and agreement pixel for pixel with
 // other encodings of the same picture.
 #include <gtest/gtest.h>
@@ -21,16 +21,18 @@ namespace {
 namespace fs = std::filesystem;
 
 // The file decoded by the reader named in the manifest ("BMP", "IFF", "GBR").
-std::unique_ptr<CRasterImage> Open(const fs::path& dir, const std::string& file, std::string reader) {
+std::unique_ptr<CRasterImage> Open(const fs::path& dir, const std::string& file, std::string reader,
+                                   std::string* refusal = nullptr) {
   const std::vector<std::uint8_t> bytes = ReadFile(dir / file);
   for (char& c : reader) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return CImageReaderList().OpenImageFromMemory("x." + reader, bytes.data(), bytes.size());
+  return CImageReaderList().OpenImageFromMemory("x." + reader, bytes.data(), bytes.size(), refusal);
 }
 
 struct Line {
   std::string file, reader, size;
   std::int32_t bits = 0, paletteSize = 0;
   std::vector<std::string> extras;  // the checks
+  std::string reason;               // of a refusal, when the line gives it
 };
 
 std::vector<Line> Manifest(const fs::path& dir) {
@@ -39,7 +41,12 @@ std::vector<Line> Manifest(const fs::path& dir) {
   for (std::string text; std::getline(in, text);) {
     std::istringstream fields(text);
     Line& line = lines.emplace_back();
-    fields >> line.file >> line.reader >> line.size >> line.bits >> line.paletteSize;
+    fields >> line.file >> line.reader >> line.size;
+    if (line.size == "refused") {
+      std::getline(fields >> std::ws, line.reason);
+    } else {
+      fields >> line.bits >> line.paletteSize;
+    }
     for (std::string extra; fields >> extra;) line.extras.push_back(extra);
     if (text.empty() || text[0] == '#') lines.pop_back();
   }
@@ -119,9 +126,14 @@ TEST_P(ImageManifest, EveryFileLoadsOrIsRefusedAsTheManifestSays) {
   for (const Line& line : manifest) EXPECT_TRUE(readers.emplace(line.file, line.reader).second) << line.file << " twice";
   for (const Line& line : manifest) {
     SCOPED_TRACE(line.file);
-    auto image = Open(dir, line.file, line.reader);
+    std::string refusal;
+    auto image = Open(dir, line.file, line.reader, &refusal);
     if (line.size == "refused") {
       EXPECT_EQ(image, nullptr);
+      EXPECT_FALSE(refusal.empty());  // every refusal says why
+      if (!line.reason.empty()) {
+        EXPECT_EQ(refusal, line.reason);
+      }
       continue;
     }
     ASSERT_NE(image, nullptr);

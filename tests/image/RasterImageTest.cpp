@@ -44,7 +44,8 @@ TEST(RasterImage, TrueColourPixelsDecodeThroughTheMasksScaledToEightBits) {
   image.SetChannelMasks(0xC0000000, 0x3FF00000, 0x000FFC00, 0x000003FF);  // 2-10-10-10
   const std::uint32_t value = (3u << 30) | (0x3FFu << 20) | (0x200u << 10) | 0x001u;
   for (int k = 0; k < 4; ++k) image.m_ppRows[0][k] = static_cast<std::uint8_t>(value >> (8 * k));
-  EXPECT_EQ(image.GetPixelColour(0, 0), (PaletteEntry{0xC0, 0xFF, 0x80, 0x00}));
+  // A 2-bit alpha of 3 is full: narrow fields repeat their bits down to bit 0.
+  EXPECT_EQ(image.GetPixelColour(0, 0), (PaletteEntry{0xFF, 0xFF, 0x80, 0x00}));
 }
 
 TEST(RasterImage, ConvertDepthReencodesIndexedPixelsAndKeepsThePalette) {

@@ -88,8 +88,17 @@ TEST(ImageReaderList, OnlyTheReaderOfTheExtensionIsTried) {
   EXPECT_EQ(list.OpenImageFromMemory("a.png", iff.data(), iff.size()), nullptr);
   EXPECT_NE(list.OpenImageFromMemory("tiles.GBR", gbr.data(), gbr.size()), nullptr);
   EXPECT_EQ(list.OpenImageFromMemory("tiles.iff", gbr.data(), gbr.size()), nullptr);
-  EXPECT_EQ(list.OpenImage("no-extension"), nullptr);
-  EXPECT_EQ(list.OpenImage(nullptr), nullptr);
+  // Each refusal says why, to the caller and to the debug output.
+  DebugLog log;
+  std::string refusal;
+  EXPECT_EQ(list.OpenImage("no-extension", &refusal), nullptr);
+  EXPECT_EQ(refusal, "not a .bmp, .lbm, .iff, .gbr or .png file");
+  EXPECT_EQ(list.OpenImage(nullptr, &refusal), nullptr);
+  EXPECT_EQ(refusal, "no file name given");
+  EXPECT_EQ(list.OpenImageFromMemory("tiles.iff", gbr.data(), gbr.size(), &refusal), nullptr);
+  EXPECT_EQ(refusal, "not an IFF file");
+  EXPECT_EQ(log.text(), "cannot load image no-extension: not a .bmp, .lbm, .iff, .gbr or .png file\n"
+                        "cannot load image : no file name given\ncannot load image tiles.iff: not an IFF file\n");
 }
 
 std::vector<std::uint8_t> Counting(std::size_t n) {
@@ -157,8 +166,11 @@ TEST(MappedFile, EmptyAndMissingFilesDoNotOpen) {
   WriteFile(dir / "empty.bin", std::vector<std::uint8_t>{});
   CMappedFile file;
   EXPECT_FALSE(file.Open((dir / "empty.bin").string().c_str()));
+  EXPECT_EQ(file.OpenError(), "empty file");
   EXPECT_FALSE(file.Open((dir / "missing.bin").string().c_str()));
+  EXPECT_EQ(file.OpenError(), "No such file or directory");
   EXPECT_FALSE(file.Open(dir.path().string().c_str()));  // a folder is no file
+  EXPECT_EQ(file.OpenError(), "not a regular file");
   EXPECT_FALSE(file.IsOpen());
   const std::uint8_t one = 1;
   EXPECT_FALSE(file.OpenMemory(&one, 0));

@@ -1,11 +1,13 @@
-// Headers that claim pictures of up to 1 GB in files of a few bytes are refused
-// (tests/data/images/limits, in its manifest) before the claimed memory is reserved.
+// Headers that claim pictures of up to 1 GB, and PNG chunks that claim 2 GB, in files
+// of a few bytes are refused (tests/data/images/limits, in its manifest) before more
+// than 64 MiB is reserved.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 
@@ -32,13 +34,15 @@ std::unique_ptr<CRasterImage> Open(const std::string& name, const std::vector<st
   return readers.OpenImageFromMemory(name, bytes.data(), bytes.size());
 }
 
-// Caps the address space a little above what the process uses, then opens each
-// file: a reader that reserved what these headers claim (up to 1 GB) fails there.
+// Caps the address space 64 MiB above what the process uses, then opens each
+// file: a reader that reserved what these headers claim (up to 2 GB) fails there.
+// A child that hangs is ended by an alarm after a few seconds.
 void CapAddressSpace() {
+  ::alarm(10);
   std::ifstream statm("/proc/self/statm");
   std::size_t pages = 0;
   statm >> pages;
-  const rlim_t cap = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (256u << 20);
+  const rlim_t cap = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64u << 20);
   const rlimit limit{cap, cap};
   if (::setrlimit(RLIMIT_AS, &limit) != 0) std::_Exit(3);
 }
@@ -69,10 +73,13 @@ TEST(SizeLimits, RefusalsReserveNoMemory) {
 #else
   GTEST_FLAG_SET(death_test_style, "threadsafe");
   std::vector<NamedFile> hostile;
-  for (const char* name : {"refused-claims-16384-square-32-bits.bmp", "refused-claims-16384-square-top-down.bmp",
-                           "refused-claims-16384-square.iff", "refused-claims-16384-square-compressed.iff"}) {
-    hostile.emplace_back(name, ReadFile(Image(std::string("limits/") + name)));
+  for (const auto& entry : std::filesystem::directory_iterator(Image("limits"))) {
+    const std::string name = entry.path().filename().string();
+    if (name.starts_with("refused-claims-") || name.starts_with("refused-huge-")) {
+      hostile.emplace_back(name, ReadFile(entry.path()));
+    }
   }
+  ASSERT_EQ(hostile.size(), 14u);
   EXPECT_EXIT(OpenUnderAddressSpaceCap(hostile), ::testing::ExitedWithCode(0), "");
   // The cap itself works: under it the child cannot reserve 1 GB.
   EXPECT_EXIT(ReserveGigabyteUnderCap(), ::testing::ExitedWithCode(5), "");
