@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/PxoDoc.h"
+#include "support/BmpBuilder.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
 
@@ -44,37 +45,18 @@ class CBenchDir {
   bool m_bKeep = false;
 };
 
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
-
 // An uncompressed 8-bit BMP; rows bottom-up, `size` is a multiple of 4.
 void WriteBmp(const std::filesystem::path& path, int size, const std::vector<std::array<std::uint8_t, 3>>& palette,
               const std::vector<std::uint8_t>& pixels) {
-  const std::uint32_t dataOffset = 14 + 40 + 256 * 4;
-  std::vector<std::uint8_t> out;
-  out.reserve(dataOffset + pixels.size());
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, dataOffset + static_cast<std::uint32_t>(pixels.size()));
-  PutU32(out, 0);
-  PutU32(out, dataOffset);
-  for (std::uint32_t v : {40u, static_cast<std::uint32_t>(size), static_cast<std::uint32_t>(size)}) PutU32(out, v);
-  PutU16(out, 1);
-  PutU16(out, 8);
-  for (std::uint32_t v : {0u, static_cast<std::uint32_t>(pixels.size()), 2835u, 2835u, 256u, 0u}) PutU32(out, v);
-  for (const auto& c : palette) out.insert(out.end(), {c[2], c[1], c[0], 0});
+  test::BmpLayout layout{.width = size, .height = size, .bits = 8, .compression = 0, .coloursUsed = 256,
+                         .headerSize = 40, .palette = {}, .pixels = {}, .gap = 0};
+  for (const auto& c : palette) layout.palette.push_back((std::uint32_t{c[0]} << 16) | (std::uint32_t{c[1]} << 8) | c[2]);
+  layout.pixels.reserve(pixels.size());
   for (int y = size - 1; y >= 0; --y) {
     const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y) * size;
-    out.insert(out.end(), row, row + size);
+    layout.pixels.insert(layout.pixels.end(), row, row + size);
   }
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(out.data()),
-                                              static_cast<std::streamsize>(out.size()));
+  test::WriteFile(path, test::BuildBmp(layout));
 }
 
 Cell Mirrored(const Cell& in, bool yFlip, bool xFlip) {

@@ -7,18 +7,11 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "image/Colour.h"
+#include "support/BmpBuilder.h"
+
 namespace pixolan::fuzz {
 namespace {
-
-void PutU16(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  out.push_back(static_cast<std::uint8_t>(v));
-  out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  PutU16(out, v & 0xFFFF);
-  PutU16(out, v >> 16);
-}
 
 // Palette entry i: eight levels of red and green, four of blue; entry 255
 // repeats entry 1 so that two indices share a colour.
@@ -48,34 +41,23 @@ int SheetIndex(int px, int py) {
 
 std::vector<std::uint8_t> BuildSheet() {
   const std::uint32_t stride = (kSheetWidth + 3) & ~3u;
-  const std::uint32_t pixelOffset = 14 + 40 + 256 * 4;
-  std::vector<std::uint8_t> out;
-  out.push_back('B');
-  out.push_back('M');
-  PutU32(out, pixelOffset + stride * kSheetHeight);
-  PutU32(out, 0);
-  PutU32(out, pixelOffset);
-  PutU32(out, 40);
-  PutU32(out, kSheetWidth);
-  PutU32(out, kSheetHeight);
-  PutU16(out, 1);
-  PutU16(out, 8);
-  for (int i = 0; i < 6; ++i) PutU32(out, 0);  // no compression, sizes and counts left to the reader
+  test::BmpLayout layout{.width = kSheetWidth, .height = kSheetHeight, .bits = 8, .compression = 0,
+                         .coloursUsed = 0, .headerSize = 40, .palette = {}, .pixels = {}, .gap = 0};
   for (int i = 0; i < 256; ++i) {
     const auto [r, g, b] = PaletteColour(i);
-    out.insert(out.end(), {b, g, r, 0});
+    layout.palette.push_back((std::uint32_t{r} << 16) | (std::uint32_t{g} << 8) | b);
   }
   for (int row = kSheetHeight - 1; row >= 0; --row) {  // bottom-up
     for (std::uint32_t x = 0; x < stride; ++x) {
-      out.push_back(static_cast<std::uint8_t>(x < kSheetWidth ? SheetIndex(static_cast<int>(x), row) : 0));
+      layout.pixels.push_back(static_cast<std::uint8_t>(x < kSheetWidth ? SheetIndex(static_cast<int>(x), row) : 0));
     }
   }
-  return out;
+  return test::BuildBmp(layout);
 }
 
 unsigned ColourWord(int i) {
   const auto [r, g, b] = PaletteColour(i);
-  return (r >> 3) | ((g >> 3) << 5) | ((b >> 3) << 10);
+  return GbcColourWord(PaletteEntry{0, r, g, b});
 }
 
 std::string BuildPaletteFile() {

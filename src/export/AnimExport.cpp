@@ -141,10 +141,7 @@ bool CAnimExport::Remap(const std::string& imagePath) {
   std::string refusal;
   std::unique_ptr<CRasterImage> other = m_doc.m_readers.OpenImage(imagePath.c_str(), &refusal);
   if (!other) return Refuse(WithReason(kMsgUnableToLoadImage, refusal));
-  if (!other->HasPalette()) {
-    CImageReaderList::DestroyImage(other);
-    return Refuse(kMsgImageHasNoPalette);
-  }
+  if (!other->HasPalette()) return Refuse(kMsgImageHasNoPalette);
   // Pixels keep their indices and take the other palette's colour at each index.
   // A larger palette than the document image's is copied only as far as ours reaches.
   CRasterImage* sheet = m_doc.m_pImage ? m_doc.m_pImage->IndexedForm() : nullptr;
@@ -152,7 +149,6 @@ bool CAnimExport::Remap(const std::string& imagePath) {
   std::vector<PaletteEntry>& ours = sheet->m_pPalette;
   const std::size_t count = std::min(ours.size(), other->m_pPalette.size());
   std::copy_n(other->m_pPalette.begin(), count, ours.begin());
-  CImageReaderList::DestroyImage(other);
   return true;
 }
 

@@ -11,7 +11,7 @@
 #include "framework/Archive.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
-#include "image/BmpBuilder.h"  // for the desktop application's tests
+#include "support/BmpBuilder.h"  // for the desktop application's tests
 #include "support/TestSupport.h"
 
 namespace pixolan::test {

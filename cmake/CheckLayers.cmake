@@ -1,0 +1,30 @@
+# Fails when a source file includes a header of a layer above its own: each folder
+# of src/ may include only itself and the folders listed for it. Run at every build
+# (cmake -DSOURCE_DIR=... -P CheckLayers.cmake), so an upward include breaks the build.
+set(allowed_framework framework)
+set(allowed_image image framework)
+set(allowed_document document image framework)
+set(allowed_export export document image framework)
+set(allowed_view view document image framework)
+set(allowed_cli cli export document image framework)
+set(allowed_ui ui view export document image framework)
+
+set(problems "")
+foreach(layer framework image document export view cli ui)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/src/${layer}/*.h" "${SOURCE_DIR}/src/${layer}/*.cpp")
+  foreach(source ${sources})
+    file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include[ \t]+\"[a-z]+/")
+    foreach(line ${includes})
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]+\"([a-z]+)/.*" "\\1" target "${line}")
+      list(FIND allowed_${layer} "${target}" at)
+      if(at EQUAL -1)
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+        string(APPEND problems "\n  ${shown}: src/${layer} may not include src/${target} (${line})")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(problems)
+  message(FATAL_ERROR "Includes against the layers:${problems}")
+endif()
