@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/ByteOrder.h"
 #include "framework/FileException.h"
 
 namespace pixolan {
@@ -37,7 +38,7 @@ std::uint8_t CArchive::ReadU8() {
 std::uint32_t CArchive::ReadU32() {
   std::uint8_t b[4];
   Read(b, 4);
-  return b[0] | (b[1] << 8) | (b[2] << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+  return ReadLe32(b);
 }
 
 }  // namespace pixolan

@@ -1,5 +1,7 @@
 #include "image/BmpInfoHeader.h"
 
+#include "framework/ByteOrder.h"
+
 namespace pixolan {
 namespace {
 
@@ -25,10 +27,8 @@ bool BmpInfoHeader::IsKnownSize(std::uint32_t size) {
 
 namespace {
 
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
+std::uint16_t U16(const std::uint8_t* p) { return ReadLe16(p); }
+std::uint32_t U32(const std::uint8_t* p) { return ReadLe32(p); }
 
 // OS/2 1.x: 16-bit width and height, then planes and bit count.
 void ParseCore(const std::uint8_t* h, BmpInfoHeader& header) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/ByteOrder.h"
 #include "framework/DebugOutput.h"
 
 namespace pixolan {
@@ -57,9 +58,7 @@ void WriteFieldText(CMappedFile& content, std::size_t field) {
   OutputDebugString(std::string(text, length) + "\n");
 }
 
-std::uint32_t ReadU32LEAt(const std::uint8_t* p) {
-  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
+std::uint32_t ReadU32LEAt(const std::uint8_t* p) { return ReadLe32(p); }
 
 }  // namespace
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "framework/ByteOrder.h"
+
 namespace pixolan {
 
 bool CMappedFile::Open(const char* path) {
@@ -98,28 +100,28 @@ bool CMappedFile::ReadU8(std::uint8_t& value) {
 bool CMappedFile::ReadU16LE(std::uint16_t& value) {
   const std::uint8_t* p = ReadSpan(2);
   if (p == nullptr) return false;
-  value = static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+  value = ReadLe16(p);
   return true;
 }
 
 bool CMappedFile::ReadU16BE(std::uint16_t& value) {
   const std::uint8_t* p = ReadSpan(2);
   if (p == nullptr) return false;
-  value = static_cast<std::uint16_t>((p[0] << 8) | p[1]);
+  value = ReadBe16(p);
   return true;
 }
 
 bool CMappedFile::ReadU32LE(std::uint32_t& value) {
   const std::uint8_t* p = ReadSpan(4);
   if (p == nullptr) return false;
-  value = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  value = ReadLe32(p);
   return true;
 }
 
 bool CMappedFile::ReadU32BE(std::uint32_t& value) {
   const std::uint8_t* p = ReadSpan(4);
   if (p == nullptr) return false;
-  value = (static_cast<std::uint32_t>(p[0]) << 24) | (p[1] << 16) | (p[2] << 8) | p[3];
+  value = ReadBe32(p);
   return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/ByteOrder.h"
 #include "image/TrueColourIndex.h"
 
 namespace pixolan {
@@ -133,14 +134,11 @@ std::uint32_t CRasterImage::ReadPixelValue(std::int32_t x, std::int32_t y) const
   const std::uint8_t* p = m_ppRows[static_cast<std::size_t>(y)];
   switch (m_nBitsPerPixel) {
     case 16:
-      p += 2 * x;
-      return p[0] | (p[1] << 8);
+      return ReadLe16(p + 2 * x);
     case 24:
-      p += 3 * x;
-      return p[0] | (p[1] << 8) | (p[2] << 16);
+      return ReadLe24(p + 3 * x);
     case 32:
-      p += 4 * x;
-      return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+      return ReadLe32(p + 4 * x);
     default:
       return 0;
   }
