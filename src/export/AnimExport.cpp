@@ -155,6 +155,10 @@ bool CAnimExport::Build(const CExportOptionsDlg& options, const std::string& pat
   return true;
 }
 
+void CAnimExport::StyleLabels(const AsmLabelStyle& style) {
+  if (!style.IsPlain()) m_file.Writer().ReplaceBytes(StyledAsm(m_file.Bytes(), style));
+}
+
 bool CAnimExport::Save() {
   try {
     m_file.Close();

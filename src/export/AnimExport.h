@@ -7,6 +7,7 @@
 #include <string>
 
 #include "export/AsmFile.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportOptionsDlg.h"
 #include "framework/Prompts.h"
 
@@ -41,6 +42,8 @@ class CAnimExport {
   // Rebuilds the export tables and writes the whole file in memory. False when
   // the palette file cannot be read (its error is shown).
   bool Build(const CExportOptionsDlg& options, const std::string& path);
+  // Rewrites the built file's labels in the style (a plain style changes nothing).
+  void StyleLabels(const AsmLabelStyle& style);
   // Puts the built file in place in one piece; a failure is shown and leaves an
   // earlier file untouched.
   bool Save();

@@ -17,6 +17,7 @@ void CExportOptionsDlg::DoDataExchange(CDataExchange& dx) {
   DDX_Check(dx, IDC_FORCE_FIRST, m_bForceFirst);
   DDX_Check(dx, IDC_FIRST_TRANS, m_bFirstTrans);
   DDX_Check(dx, IDC_REMAP, m_bRemap);
+  DDX_Text(dx, IDC_LABEL_PREFIX, m_strLabelPrefix);
 }
 
 bool CExportOptionsDlg::OnCommand(int controlId, IPrompts& prompts, DialogControls& controls) {
@@ -40,6 +41,7 @@ void CExportOptionsDlg::ReadSettings(ISettings& settings) {
   m_bForceFirst = settings.GetProfileInt(kSection, "ForceFirst", 0);
   m_bFirstTrans = settings.GetProfileInt(kSection, "FirstTrans", 0);
   m_bRemap = settings.GetProfileInt(kSection, "Remap", 0);
+  m_strLabelPrefix = settings.GetProfileString(kSection, "LabelPrefix", "");
 }
 
 void CExportOptionsDlg::WriteSettings(ISettings& settings) const {
@@ -48,6 +50,7 @@ void CExportOptionsDlg::WriteSettings(ISettings& settings) const {
   settings.WriteProfileInt(kSection, "ForceFirst", m_bForceFirst);
   settings.WriteProfileInt(kSection, "FirstTrans", m_bFirstTrans);
   settings.WriteProfileInt(kSection, "Remap", m_bRemap);
+  settings.WriteProfileString(kSection, "LabelPrefix", m_strLabelPrefix);
 }
 
 }  // namespace pixolan

@@ -5,6 +5,7 @@
 #include "document/SheetFileDialog.h"
 #include "export/AnimExport.h"
 #include "export/AsmFileDialog.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportOptionsDlg.h"
 
 namespace pixolan {
@@ -16,6 +17,10 @@ void CPxoDoc::OnExportAnim() {
   // Stored before anything else happens, so they stay when the export stops early.
   options.WriteSettings(Settings());
 
+  if (auto problem = FindLabelPrefixProblem(options.m_strLabelPrefix)) {
+    m_prompts.MessageBox(*problem);
+    return;
+  }
   CAnimExport exporter(*this, m_prompts);
   if (!exporter.CheckDocument()) return;
   if (options.m_bRemap) {
@@ -27,6 +32,7 @@ void CPxoDoc::OnExportAnim() {
   const std::optional<std::string> path = m_prompts.FileDialog(AsmFileRequest(false, "spritedata.asm"));
   if (!path) return;
   if (!exporter.Build(options, *path)) return;
+  exporter.StyleLabels({options.m_strLabelPrefix, false, {}});
   exporter.Save();
 }
 

@@ -3,6 +3,7 @@
 
 #include "document/PxoDoc.h"
 #include "export/AsmFileDialog.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
 
@@ -19,9 +20,13 @@ void CPxoDoc::OnExportPalette() {
   // Stored before the file is chosen: they stay even when the file dialog is cancelled.
   dialog.WriteSettings(Settings());
 
+  if (auto problem = FindLabelPrefixProblem(dialog.m_strLabelPrefix)) {
+    m_prompts.MessageBox(*problem);
+    return;
+  }
   const std::optional<std::string> path = m_prompts.FileDialog(AsmFileRequest(false, "palettedata.asm"));
   if (!path) return;
-  SavePaletteExport(*m_pImage, dialog.m_nStart, *path, m_prompts);
+  SavePaletteExport(*m_pImage, dialog.m_nStart, *path, m_prompts, {dialog.m_strLabelPrefix, false, {}});
 }
 
 }  // namespace pixolan
