@@ -14,7 +14,7 @@ for path in ./usr/bin/pixolan-cli ./usr/bin/pixolan ./usr/share/applications/pix
   grep -q " $path\$" <<<"$listing" || { echo "missing: $path"; status=1; }
 done
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
-for lib in libpng libgif libqt6widgets6; do
+for lib in libpng libgif libqt6widgets6 libqt6svg6; do
   grep -q "$lib" <<<"$depends" || { echo "Depends lacks $lib: $depends"; status=1; }
 done
 exit $status
