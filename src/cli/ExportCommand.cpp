@@ -94,7 +94,7 @@ void AddExportCommand(CLI::App& app, int& exitStatus) {
       ->check(CLI::IsMember({"asm", "c"}));
   command->add_option("--label-prefix", out->strLabelPrefix, "Start every label (or C name) with this text");
   CLI::Option* rgbds = command->add_option("--rgbds", out->strSection,
-                                           "RGBDS-ready: a SECTION line (default name: the output's stem), labels exported")
+                                           "RGBDS-ready: SECTION line (default name: the output's stem), labels exported")
                            ->expected(0, 1);
   command->callback([args, out, flags, rgbds, &exitStatus] {
     flags->Finish(*args);

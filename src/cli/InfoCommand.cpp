@@ -103,8 +103,12 @@ Json AnimationJson(const CAnimation& animation) {
   Json frames = Json::array();
   for (std::uint32_t k = 0; k < animation.m_nFrameCount; ++k) {
     const CAnimFrame& frame = animation.FrameOrNeverSet(k);
-    if (!frame.m_bValid) frames.push_back(nullptr);
-    else frames.push_back({{"source", RectJson(frame.m_rectSource)}, {"offsetX", frame.m_nOffsetX}, {"offsetY", frame.m_nOffsetY}});
+    if (!frame.m_bValid) {
+      frames.push_back(nullptr);
+      continue;
+    }
+    frames.push_back(
+        {{"source", RectJson(frame.m_rectSource)}, {"offsetX", frame.m_nOffsetX}, {"offsetY", frame.m_nOffsetY}});
   }
   return {{"name", animation.Name()}, {"frames", frames}};
 }

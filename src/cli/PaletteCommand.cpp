@@ -91,7 +91,7 @@ void AddPaletteCommand(CLI::App& app, int& exitStatus) {
           "S0,...,S7"));
   command->add_option("--label-prefix", args->style.strPrefix, "Start the file's label with this text");
   CLI::Option* rgbds = command->add_option("--rgbds", args->style.strSection,
-                                           "RGBDS-ready: a SECTION line (default name: the output's stem), label exported")
+                                           "RGBDS-ready: SECTION line (default name: the output's stem), label exported")
                            ->expected(0, 1);
   command->callback([args, rgbds, &exitStatus] {
     args->style.bRgbds = rgbds->count() > 0;

@@ -112,7 +112,9 @@ void WriteAnimations(std::string& out, const DecodedExport& decoded, const GbdkN
     const std::string animation = AnimationName(names.animationNames[a]);
     const std::vector<DecodedFrame>& frames = decoded.animations[a].frames;
     out += "\n// " + names.animationNames[a] + "\n";
-    for (std::size_t f = 0; f < frames.size(); ++f) WriteFrame(out, FrameItems(decoded, frames[f]), FrameName(p, animation, f));
+    for (std::size_t f = 0; f < frames.size(); ++f) {
+      WriteFrame(out, FrameItems(decoded, frames[f]), FrameName(p, animation, f));
+    }
     out += "const metasprite_t* const " + FramesName(p, animation) + "[] = {\n";
     for (std::size_t f = 0; f < frames.size(); ++f) out += "    " + FrameName(p, animation, f) + ",\n";
     out += "    0\n};\n";
@@ -174,7 +176,9 @@ std::optional<std::string> FindGbdkProblem(const DecodedExport& decoded, const G
     }
   }
   for (const std::int64_t palette : decoded.blockPalettes) {
-    if (palette < 0 || palette > 7) return Format("ERROR: A block uses palette %lld; objects have palettes 0..7\n", palette);
+    if (palette < 0 || palette > 7) {
+      return Format("ERROR: A block uses palette %lld; objects have palettes 0..7\n", palette);
+    }
   }
   return std::nullopt;
 }

@@ -20,10 +20,10 @@ namespace fs = std::filesystem;
 // METASPR_TERM sets dy alone, which -Wextra would report.
 std::string DumpC(const TempDir& dir, const std::string& prefix) {
   const fs::path gbdk = DataDir() / "gbdk";
-  const std::string command = "cd " + Quoted(dir.path().string()) + " && cc -std=c99 -Wall -Wextra -Wno-missing-field-initializers -Werror -I " +
-                              Quoted(gbdk.string()) + " -I . -DPREFIX=" + prefix +
-                              " '-DEXPORT_HEADER=\"" + prefix + ".h\"' " + prefix + ".c " +
-                              Quoted((gbdk / "dump.c").string()) + " -o dump && ./dump > dump.txt";
+  const std::string command = "cd " + Quoted(dir.path().string()) +
+                              " && cc -std=c99 -Wall -Wextra -Wno-missing-field-initializers -Werror -I " +
+                              Quoted(gbdk.string()) + " -I . -DPREFIX=" + prefix + " '-DEXPORT_HEADER=\"" + prefix +
+                              ".h\"' " + prefix + ".c " + Quoted((gbdk / "dump.c").string()) + " -o dump && ./dump > dump.txt";
   EXPECT_EQ(std::system(command.c_str()), 0) << command;
   return ReadText(dir / "dump.txt");
 }
