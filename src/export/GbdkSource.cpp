@@ -130,7 +130,7 @@ std::string HeaderText(const DecodedExport& decoded, const GbdkNames& names) {
   std::transform(guard.begin(), guard.end(), guard.begin(), [](unsigned char c) { return std::toupper(c); });
   std::string out = "// Exported by Pixolan for GBDK-2020. Draw frame n of an animation with\n"
                     "// move_metasprite_ex(" + p + "_<animation>_frames[n], first_tile, 0, first_sprite, x, y);\n"
-                    "// (x, y) is where the canvas centre goes, in OAM coordinates.\n";
+                    "// (x, y) is where the canvas centre goes, in OAM coordinates; objects are 8x8 (SPRITES_8x8).\n";
   out += "#ifndef " + guard + "\n#define " + guard + "\n\n#include <stdint.h>\n#include <gb/gb.h>\n"
          "#include <gb/cgb.h>\n#include <gb/metasprites.h>\n\n";
   out += "#define " + p + "_TILE_COUNT " + std::to_string(decoded.graphics.size()) + "\n";

@@ -1,6 +1,6 @@
 // Exported by Pixolan for GBDK-2020. Draw frame n of an animation with
 // move_metasprite_ex(hero_<animation>_frames[n], first_tile, 0, first_sprite, x, y);
-// (x, y) is where the canvas centre goes, in OAM coordinates.
+// (x, y) is where the canvas centre goes, in OAM coordinates; objects are 8x8 (SPRITES_8x8).
 #ifndef HERO_GBDK_H
 #define HERO_GBDK_H
 
