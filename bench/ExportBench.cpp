@@ -12,19 +12,19 @@
 namespace pixolan::bench {
 namespace {
 
-CExportOptionsDlg BenchOptions() {
-  CExportOptionsDlg options;
-  options.m_bForceFirst = 1;
-  options.m_bFirstTrans = 1;
+ExportOptions BenchOptions() {
+  ExportOptions options;
+  options.m_bForceFirst = true;
+  options.m_bFirstTrans = true;
   return options;
 }
 
 SheetKind KindOf(const benchmark::State& state) { return static_cast<SheetKind>(state.range(1)); }
 
-void ReportCells(benchmark::State& state, const CPxoDoc& doc) {
-  state.counters["records"] = doc.m_nBlocks;
-  state.counters["blocks"] = doc.m_nUniqueBlocks;
-  state.counters["palettes"] = doc.m_nPalettes;
+void ReportCells(benchmark::State& state, const CExportTables& tables) {
+  state.counters["records"] = tables.BlockCount();
+  state.counters["blocks"] = tables.UniqueBlockCount();
+  state.counters["palettes"] = tables.m_nPalettes;
 }
 
 void BM_FullExport(benchmark::State& state) {
@@ -39,7 +39,7 @@ void BM_FullExport(benchmark::State& state) {
     if (!exporter.CheckDocument() || !exporter.Build(BenchOptions(), out) || !exporter.Save()) {
       state.SkipWithError("export failed");
     }
-    if (state.iterations() == 0) ReportCells(state, doc);
+    if (state.iterations() == 0) ReportCells(state, exporter.Tables());
   }
 }
 
@@ -49,21 +49,23 @@ void BM_Prepare(benchmark::State& state) {
   CMemorySettings settings;
   CPxoDoc doc(prompts, settings);
   if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
-  for (auto _ : state) doc.PrepareExportData(BenchOptions());
-  ReportCells(state, doc);
+  CExportTables tables;
+  for (auto _ : state) PrepareExportData(doc, BenchOptions(), prompts, tables);
+  ReportCells(state, tables);
 }
 
 // A loaded document with its export tables prepared and its file written once.
 struct PreparedExport {
   PreparedExport(benchmark::State& state, const BenchFiles& files) {
     if (!doc.OnOpenDocument(files.document)) state.SkipWithError("document did not load");
-    doc.PrepareExportData(BenchOptions());
+    PrepareExportData(doc, BenchOptions(), prompts, tables);
     file.Open(files.document + ".asm");
-    WriteAnimExport(doc, file);
+    WriteAnimExport(doc, tables, file);
   }
   CScriptedPrompts prompts;
   CMemorySettings settings;
   CPxoDoc doc{prompts, settings};
+  CExportTables tables;
   CAsmFile file;
 };
 
@@ -72,7 +74,7 @@ void BM_WriteText(benchmark::State& state) {
   for (auto _ : state) {
     CAsmFile file;
     file.Open("bench.asm");
-    WriteAnimExport(prepared.doc, file);
+    WriteAnimExport(prepared.doc, prepared.tables, file);
     benchmark::DoNotOptimize(file.Bytes().size());
     state.counters["bytes"] = static_cast<double>(file.Bytes().size());
   }

@@ -16,7 +16,7 @@
 #include "export/AnimExport.h"
 #include "export/CheckReport.h"
 #include "export/ExportDecoder.h"
-#include "export/ExportOptionsDlg.h"
+#include "export/ExportOptions.h"
 #include "export/PaletteFileReader.h"
 #include "framework/FileException.h"
 #include "framework/MemorySettings.h"
@@ -164,10 +164,10 @@ int FuzzExport(const std::uint8_t* data, std::size_t size) {
   const std::uint8_t flags = in.Byte();
   DecodeDocument(in, doc, flags);
 
-  CExportOptionsDlg options;
-  options.m_bForceFirst = (flags & kForceFirst) ? 1 : 0;
-  options.m_bFirstTrans = (flags & kFirstTrans) ? 1 : 0;
-  options.m_bUsePalette = (flags & kUsePalette) ? 1 : 0;
+  ExportOptions options;
+  options.m_bForceFirst = (flags & kForceFirst) != 0;
+  options.m_bFirstTrans = (flags & kFirstTrans) != 0;
+  options.m_bUsePalette = (flags & kUsePalette) != 0;
   options.m_strPaletteName = (flags & kMissingPalette) ? (FixtureDir() / "missing.asm").string() : PaletteFilePath();
 
   const std::vector<std::uint8_t> before = StoredDocument(doc);
@@ -180,12 +180,13 @@ int FuzzExport(const std::uint8_t* data, std::size_t size) {
       // decode error escapes as a finding.
       const DecodedExport decoded = DecodeExport(text);
       if (decoded.animations.size() != doc.m_animations.size()) std::abort();
-      CheckReport(CheckExport(doc, decoded, options.m_bFirstTrans != 0, false));
+      CheckReport(CheckExport(doc, decoded, options.m_bFirstTrans, false));
     }
   } else {
     // The preparation must stand any document, also one the checks refuse.
     try {
-      doc.PrepareExportData(options);
+      CExportTables tables;
+      PrepareExportData(doc, options, prompts, tables);
     } catch (const CFileException&) {
     }
   }

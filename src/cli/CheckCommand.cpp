@@ -89,7 +89,7 @@ int RunCheck(const ExportArguments& args, bool json) {
   if (!run.Build(args, args.strDocument)) return kExitFailure;
   try {
     const DecodedExport decoded = DecodeExport(run.Bytes());
-    const ExportCheck check = CheckExport(run.Doc(), decoded, args.bFirstTrans, prompts.RanOutOfPalettes());
+    const ExportCheck check = CheckExport(run.Doc(), decoded, args.options.m_bFirstTrans, prompts.RanOutOfPalettes());
     const std::vector<CheckLine> lines = CheckReport(check);
     if (!WriteToStdout(json ? Json(check, lines) : Text(lines))) return kExitFailure;
     return check.Fits() ? kExitOk : kExitFailure;

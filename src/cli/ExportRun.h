@@ -8,19 +8,16 @@
 
 #include "document/PxoDoc.h"
 #include "export/AnimExport.h"
+#include "export/ExportOptions.h"
 #include "framework/MemorySettings.h"
 
 namespace pixolan::cli {
 
 struct ExportArguments {
   std::string strDocument;
-  std::string strPaletteFile;
-  std::string strRemap;
-  bool bForceFirst = false;
-  bool bFirstTrans = false;
-  // Given on the command line, even if empty: an empty name then fails to load.
-  bool bUsePaletteFile = false;
-  bool bRemap = false;
+  // A palette file or remap image given on the command line, even as an empty
+  // name, is used: an empty name then fails to load.
+  ExportOptions options;
 };
 
 // Registers the document argument and the export's options on a subcommand.

@@ -79,7 +79,7 @@ bool RunPreview(const ExportArguments& exportArgs, const PreviewArguments& args)
   settings.nCanvasHeight = run.Doc().m_nCanvasHeight;
   settings.nScale = args.nScale;
   settings.background = ParseColour(args.strBackground);
-  settings.bFirstTrans = exportArgs.bFirstTrans;
+  settings.bFirstTrans = exportArgs.options.m_bFirstTrans;
   std::vector<std::uint8_t> png, gif;
   try {
     const DecodedExport file = DecodeExport(run.Bytes());

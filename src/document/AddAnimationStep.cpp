@@ -1,29 +1,30 @@
 #include "document/AddAnimationStep.h"
 
-#include <algorithm>
-
 #include "document/PxoDoc.h"
 
 namespace pixolan {
 
-CAddAnimationStep::CAddAnimationStep(std::unique_ptr<CAnimation> animation)
-    : CEditStep("Add Animation"), m_pRecord(std::move(animation)), m_pAnimation(m_pRecord.get()) {}
+CAddAnimationStep::CAddAnimationStep(std::unique_ptr<CAnimation> animation, std::size_t index)
+    : CEditStep("Add Animation"), m_pRecord(std::move(animation)), m_nIndex(index) {}
 
 void CAddAnimationStep::Redo(CPxoDoc& doc) {
-  if (!m_pRecord) return;
-  doc.m_animations.push_back(std::move(m_pRecord));
+  if (!m_pRecord || m_nIndex > doc.m_animations.size()) return;
+  doc.m_animations.insert(doc.m_animations.begin() + static_cast<std::ptrdiff_t>(m_nIndex), std::move(m_pRecord));
   doc.UpdateAllViews(nullptr, HINT_ANIM_ADDED);
 }
 
 void CAddAnimationStep::Undo(CPxoDoc& doc) {
-  auto& list = doc.m_animations;
-  const auto it = std::find_if(list.rbegin(), list.rend(), [&](const auto& a) { return a.get() == m_pAnimation; });
-  if (it == list.rend()) return;
-  m_pRecord = std::move(*it);
-  list.erase(std::next(it).base());
+  if (m_pRecord || m_nIndex >= doc.m_animations.size()) return;
+  const auto at = doc.m_animations.begin() + static_cast<std::ptrdiff_t>(m_nIndex);
+  m_pRecord = std::move(*at);
+  doc.m_animations.erase(at);
   // The details view then makes the last animation current.
-  if (doc.m_pCurrentAnim == m_pAnimation) doc.m_pCurrentAnim = nullptr;
+  if (doc.m_pCurrentAnim == m_pRecord.get()) doc.m_pCurrentAnim = nullptr;
   doc.UpdateAllViews(nullptr, HINT_ANIM_ADDED);
+}
+
+std::size_t CAddAnimationStep::Bytes() const {
+  return sizeof(*this) + (m_pRecord ? m_pRecord->Bytes() : 0);
 }
 
 }  // namespace pixolan

@@ -6,11 +6,11 @@
 
 namespace pixolan {
 
-CAnimPropertiesStep::CAnimPropertiesStep(CAnimation& animation, CAnimation changed)
-    : CEditStep("Animation Properties"), m_animation(animation), m_other(std::move(changed)) {}
+CAnimPropertiesStep::CAnimPropertiesStep(std::size_t animation, CAnimation changed)
+    : CSwapStep("Animation Properties"), m_nAnimation(animation), m_other(std::move(changed)) {}
 
 void CAnimPropertiesStep::Swap(CPxoDoc& doc) {
-  std::swap(m_animation, m_other);  // name, count and frames
+  if (CAnimation* animation = doc.AnimationAt(m_nAnimation)) std::swap(*animation, m_other);  // name, count, frames
   doc.UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
 }
 

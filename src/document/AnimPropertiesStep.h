@@ -1,23 +1,23 @@
 #pragma once
 // Animation Properties: the name and the whole frame array against the other
 // side's, so frames dropped by a smaller count come back with their rectangles.
+#include <cstddef>
+
 #include "document/Animation.h"
-#include "document/EditStep.h"
+#include "document/SwapStep.h"
 
 namespace pixolan {
 
-class CAnimPropertiesStep : public CEditStep {
+class CAnimPropertiesStep : public CSwapStep {
  public:
-  // `changed`: the animation's contents after the change.
-  CAnimPropertiesStep(CAnimation& animation, CAnimation changed);
-
-  void Undo(CPxoDoc& doc) override { Swap(doc); }
-  void Redo(CPxoDoc& doc) override { Swap(doc); }
+  // `changed`: the contents after the change of the animation at `animation` in the list.
+  CAnimPropertiesStep(std::size_t animation, CAnimation changed);
 
  private:
-  void Swap(CPxoDoc& doc);
+  void Swap(CPxoDoc& doc) override;
+  std::size_t Bytes() const override { return sizeof(*this) + m_other.Bytes(); }
 
-  CAnimation& m_animation;
+  std::size_t m_nAnimation;
   CAnimation m_other;
 };
 

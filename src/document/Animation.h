@@ -36,7 +36,9 @@ class CAnimation {
   // Frame index i (from 0) of m_nFrameCount as readers see it: a frame the record
   // holds no array for yet reads as a frame never set (invalid, all zero).
   const CAnimFrame& FrameOrNeverSet(std::uint32_t i) const;
-  const std::string& Name() const;  // empty for a record without a name
+  const std::string& Name() const;
+  // The memory the record holds, for the undo history's bound.
+  std::size_t Bytes() const { return sizeof(*this) + (m_pszName ? m_pszName->capacity() : 0) + m_frames.capacity() * sizeof(CAnimFrame); }  // empty for a record without a name
 
   std::optional<std::string> m_pszName;  // no name until SetName
   // The number of frames; read it, change it only through the members above.

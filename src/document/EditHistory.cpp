@@ -11,13 +11,21 @@ void CEditHistory::Push(std::unique_ptr<CEditStep> step) {
   m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_nDone), m_steps.end());
   m_steps.push_back(std::move(step));
   ++m_nDone;
-  if (m_steps.size() > kMaxSteps) {
-    m_steps.pop_front();
-    --m_nDone;
-    // Once the saved state falls off the bottom, no undo reaches it again.
-    if (m_nSaved && *m_nSaved == 0) m_nSaved.reset();
-    else if (m_nSaved) --*m_nSaved;
-  }
+  while (m_steps.size() > 1 && (m_steps.size() > kMaxSteps || HeldBytes() > m_nMaxBytes)) DropOldest();
+}
+
+std::size_t CEditHistory::HeldBytes() const {
+  std::size_t bytes = 0;
+  for (const auto& step : m_steps) bytes += step->Bytes();
+  return bytes;
+}
+
+void CEditHistory::DropOldest() {
+  m_steps.pop_front();
+  --m_nDone;
+  // Once the saved state falls off the bottom, no undo reaches it again.
+  if (m_nSaved && *m_nSaved == 0) m_nSaved.reset();
+  else if (m_nSaved) --*m_nSaved;
 }
 
 std::string CEditHistory::UndoName() const { return CanUndo() ? m_steps[m_nDone - 1]->Name() : std::string(); }

@@ -13,8 +13,10 @@ namespace pixolan {
 
 class CEditHistory {
  public:
-  // The oldest steps are forgotten beyond this many.
+  // The oldest steps are forgotten beyond this many, or beyond this many bytes
+  // held (each re-import keeps a whole sheet); the newest step always stays.
   static constexpr std::size_t kMaxSteps = 200;
+  static constexpr std::size_t kMaxBytes = 256u * 1024u * 1024u;
 
   CEditHistory() = default;
   CEditHistory(const CEditHistory&) = delete;
@@ -35,11 +37,18 @@ class CEditHistory {
   void Clear();
   void MarkSaved() { m_nSaved = m_nDone; }
   bool IsAtSaved() const { return m_nSaved == m_nDone; }
+  // Another bound than kMaxBytes (tests); applies from the next step on.
+  void SetByteLimit(std::size_t bytes) { m_nMaxBytes = bytes; }
+  std::size_t StepCount() const { return m_steps.size(); }
 
  private:
+  std::size_t HeldBytes() const;
+  void DropOldest();
+
   std::deque<std::unique_ptr<CEditStep>> m_steps;
   std::size_t m_nDone = 0;                // m_steps[0, m_nDone) are done
   std::optional<std::size_t> m_nSaved{0};  // m_nDone when saved; none once unreachable
+  std::size_t m_nMaxBytes = kMaxBytes;
 };
 
 }  // namespace pixolan

@@ -2,6 +2,7 @@
 // One undoable change of a document, named for the Edit menu ("Place Frame").
 // A step holds the other side of its change; undoing and redoing exchange it
 // with the document's, so the two directions cannot drift apart.
+#include <cstddef>
 #include <string>
 #include <utility>
 
@@ -23,6 +24,9 @@ class CEditStep {
   // The change made for the first time: Redo, unless the operation has always
   // sent other hints than an undo needs.
   virtual void Do(CPxoDoc& doc) { Redo(doc); }
+  // About the memory the step holds (a kept sheet, a frame array), so that the
+  // history can stay within a byte bound.
+  virtual std::size_t Bytes() const { return sizeof(*this); }
 
  private:
   std::string m_strName;

@@ -1,36 +1,49 @@
 #pragma once
-// Place Frame and Lift Frame: one frame record against the other side's (a
-// lifted frame keeps its rectangle and offsets, so undo puts it back exactly).
+// Place Frame and Lift Frame: one frame record and the document's selection
+// against the other side's. Placing uses up the selection, lifting turns the
+// frame back into it (a lifted frame keeps its rectangle and offsets), so undo
+// gives back both the frame and the selection exactly.
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
 
 #include "document/AnimFrame.h"
-#include "document/Animation.h"
-#include "document/EditStep.h"
+#include "document/SwapStep.h"
+#include "framework/Rect.h"
 
 namespace pixolan {
 
-class CFrameStep : public CEditStep {
+// The document's selection: a rectangle and whether it is live.
+struct SelectionState {
+  CRect rect;
+  bool bValid = false;
+};
+
+class CFrameStep : public CSwapStep {
  public:
-  // `changed`: frame number n (from 1) after the change.
-  static std::unique_ptr<CFrameStep> Place(CAnimation& animation, std::int32_t n, const CAnimFrame& changed);
-  static std::unique_ptr<CFrameStep> Lift(CAnimation& animation, std::int32_t n, const CAnimFrame& changed);
+  // `changed`: frame number n (from 1) of animation `animation` (an index into the
+  // document's list) after the change, and the selection after it.
+  static std::unique_ptr<CFrameStep> Place(std::size_t animation, std::int32_t n, const CAnimFrame& changed,
+                                           const SelectionState& selection);
+  static std::unique_ptr<CFrameStep> Lift(std::size_t animation, std::int32_t n, const CAnimFrame& changed,
+                                          const SelectionState& selection);
 
-  CFrameStep(std::string name, CAnimation& animation, std::int32_t n, const CAnimFrame& changed);
+  CFrameStep(std::string name, std::size_t animation, std::int32_t n, const CAnimFrame& changed,
+             const SelectionState& selection);
 
-  // Undone and redone, the canvas repaints the frame's old and new place; the
-  // sprite view repaints by itself when it places or lifts.
-  void Undo(CPxoDoc& doc) override;
-  void Redo(CPxoDoc& doc) override;
-  void Do(CPxoDoc&) override { Swap(); }
+  // The sprite view repaints by itself when it places or lifts: the first time,
+  // no hint. Undone and redone, the canvas repaints the frame's old and new place.
+  void Do(CPxoDoc& doc) override { Exchange(doc); }
 
  private:
-  void Swap();
+  void Swap(CPxoDoc& doc) override;
+  void Exchange(CPxoDoc& doc);
 
-  CAnimation& m_animation;
+  std::size_t m_nAnimation;
   std::int32_t m_nFrame;
   CAnimFrame m_other;
+  SelectionState m_selection;
 };
 
 }  // namespace pixolan

@@ -4,22 +4,22 @@
 #include <memory>
 #include <string>
 
-#include "document/EditStep.h"
+#include "document/SwapStep.h"
 #include "framework/Rect.h"
 #include "image/RasterImage.h"
 
 namespace pixolan {
 
-class CImportImageStep : public CEditStep {
+class CImportImageStep : public CSwapStep {
  public:
   // The new sheet, read from path; it comes without a selection.
   CImportImageStep(std::unique_ptr<CRasterImage> image, std::string path, const CRect& selection);
 
-  void Undo(CPxoDoc& doc) override { Swap(doc); }
-  void Redo(CPxoDoc& doc) override { Swap(doc); }
+  // The sheet it keeps: pixels, palette and display bitmap.
+  std::size_t Bytes() const override;
 
  private:
-  void Swap(CPxoDoc& doc);
+  void Swap(CPxoDoc& doc) override;
 
   std::unique_ptr<CRasterImage> m_pImage;
   std::string m_strImagePath;

@@ -4,16 +4,16 @@
 
 namespace pixolan {
 
-CInsertFrameStep::CInsertFrameStep(CAnimation& animation, std::uint32_t after)
-    : CEditStep("Insert Frame"), m_animation(animation), m_nAfter(after) {}
+CInsertFrameStep::CInsertFrameStep(std::size_t animation, std::uint32_t after)
+    : CEditStep("Insert Frame"), m_nAnimation(animation), m_nAfter(after) {}
 
 void CInsertFrameStep::Redo(CPxoDoc& doc) {
-  m_animation.InsertFrame(m_nAfter);
+  if (CAnimation* animation = doc.AnimationAt(m_nAnimation)) animation->InsertFrame(m_nAfter);
   doc.UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
 }
 
 void CInsertFrameStep::Undo(CPxoDoc& doc) {
-  m_animation.RemoveFrame(m_nAfter);
+  if (CAnimation* animation = doc.AnimationAt(m_nAnimation)) animation->RemoveFrame(m_nAfter);
   doc.UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
 }
 

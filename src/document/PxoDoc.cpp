@@ -34,22 +34,39 @@ CAnimFrame* CPxoDoc::CurrentFrameRecord() {
 
 void CPxoDoc::SetCurrentFrameData(const CRect& source, std::int32_t offsetX, std::int32_t offsetY) {
   const CAnimFrame* frame = CurrentFrameRecord();
-  if (frame == nullptr) return;
-  // A frame placed again exactly where it is changes nothing.
+  const std::optional<std::size_t> animation = CurrentAnimationIndex();
+  if (frame == nullptr || !animation) return;
+  // A frame placed again exactly where it is changes nothing but the selection,
+  // which is used up all the same.
   if (frame->m_bValid && frame->m_rectSource == source && frame->m_nOffsetX == offsetX && frame->m_nOffsetY == offsetY) {
+    m_bSelectionValid = false;
     return;
   }
   CAnimFrame placed = *frame;
   placed.Set(source, offsetX, offsetY);
-  Apply(CFrameStep::Place(*m_pCurrentAnim, m_nCurrentFrame, placed));
+  Apply(CFrameStep::Place(*animation, m_nCurrentFrame, placed, {m_rectSelection, false}));
 }
 
-void CPxoDoc::LiftCurrentFrame() {
+bool CPxoDoc::LiftCurrentFrame() {
   const CAnimFrame* frame = CurrentFrameRecord();
-  if (frame == nullptr || !frame->m_bValid) return;
+  const std::optional<std::size_t> animation = CurrentAnimationIndex();
+  // A damaged rectangle (negative width) cannot be carried as a selection.
+  if (frame == nullptr || !animation || !frame->m_bValid || frame->m_rectSource.right < frame->m_rectSource.left) {
+    return false;
+  }
   CAnimFrame lifted = *frame;
   lifted.m_bValid = false;
-  Apply(CFrameStep::Lift(*m_pCurrentAnim, m_nCurrentFrame, lifted));
+  Apply(CFrameStep::Lift(*animation, m_nCurrentFrame, lifted, {frame->m_rectSource, true}));
+  return true;
+}
+
+CAnimation* CPxoDoc::AnimationAt(std::size_t i) { return i < m_animations.size() ? m_animations[i].get() : nullptr; }
+
+std::optional<std::size_t> CPxoDoc::CurrentAnimationIndex() const {
+  for (std::size_t i = 0; i < m_animations.size(); ++i) {
+    if (m_animations[i].get() == m_pCurrentAnim && m_pCurrentAnim != nullptr) return i;
+  }
+  return std::nullopt;
 }
 
 void CPxoDoc::Apply(std::unique_ptr<CEditStep> step) {
@@ -132,12 +149,6 @@ void CPxoDoc::DeleteContents() {
   m_animations.clear();
   // A current animation must never outlive its record.
   m_pCurrentAnim = nullptr;
-  m_pCellMap.clear();
-  m_pBlocks.clear();
-  m_pUniqueBlocks.clear();
-  m_nUniqueBlocks = 0;
-  m_nBlocks = 0;
-  m_nPalettes = 0;
   m_strImagePath.clear();
   m_bSelectionValid = false;
 }

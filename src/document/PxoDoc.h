@@ -1,27 +1,22 @@
 #pragma once
 // The art document: the sprite sheet and its path, the selection, the animations
-// with their frames, the current animation and frame, the canvas geometry, and
-// the work tables of the animation export.
-#include <array>
+// with their frames, the current animation and frame, the canvas geometry.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "document/Animation.h"
-#include "document/BlockInfo.h"
 #include "document/EditHistory.h"
 #include "framework/Document.h"
 #include "framework/Rect.h"
 #include "framework/Settings.h"
-#include "framework/TextFile.h"
 #include "framework/UpdateHint.h"
 #include "image/ImageReaderList.h"
 #include "image/RasterImage.h"
 
 namespace pixolan {
-
-class CExportOptionsDlg;
 
 // Import Image, the document's sheet and every other sheet the program reads.
 inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
@@ -35,16 +30,22 @@ class CPxoDoc : public CDocument {
   // Model
   void SetSelection(const CRect& r);
   bool GetSelection(CRect& out) const;
-  // Placing: a "Place Frame" step when the frame changes. Sends no hint.
+  // Placing: a "Place Frame" step when the frame changes, which also uses up the
+  // selection (undo gives it back). Sends no hint.
   void SetCurrentFrameData(const CRect& source, std::int32_t offsetX, std::int32_t offsetY);
   void SetCurrentAnimation(CAnimation* animation);
   int GetCurrentFrame() const;
   void SetCurrentFrame(int n);
   // The current frame record, or null when there is none or its number is out of range.
   CAnimFrame* CurrentFrameRecord();
-  // Clears the current frame's valid flag (the sprite view picks the frame up);
-  // its rectangle and offsets stay in memory. A "Lift Frame" step; sends no hint.
-  void LiftCurrentFrame();
+  // Clears the current frame's valid flag and makes its rectangle the selection
+  // (the sprite view picks the frame up); its rectangle and offsets stay in memory.
+  // A "Lift Frame" step; sends no hint. False when there is nothing to lift or
+  // the rectangle cannot be a selection.
+  bool LiftCurrentFrame();
+  // The animation at index i of the list, or null; the current one's index.
+  CAnimation* AnimationAt(std::size_t i);
+  std::optional<std::size_t> CurrentAnimationIndex() const;
   // A document without views (the command line) never shows its sheet: loading
   // then skips the display bitmap, a second copy of every pixel.
   void SetBuildDisplayBitmap(bool build) { m_bBuildDisplayBitmap = build; }
@@ -84,17 +85,6 @@ class CPxoDoc : public CDocument {
   void OnEditUndo() { m_history.Undo(*this); }
   void OnEditRedo() { m_history.Redo(*this); }
 
-  // Animation export and palette export
-  void OnExportAnim();
-  void OnExportPalette();
-  void PrepareExportData(const CExportOptionsDlg& options);
-  bool BlocksMatch(const std::vector<BlockInfo>& blocks, int i, int j, bool yFlip, bool xFlip) const;
-  void MatchBlocks();
-  void WritePaletteData(CTextWriter& file) const;
-  void WriteBlockPaletteData(CTextWriter& file) const;
-  void WriteAnimationData(CTextWriter& file) const;
-  void WriteGraphicData(CTextWriter& file) const;
-
   ISettings& Settings() { return m_settings; }
 
  private:
@@ -122,16 +112,6 @@ class CPxoDoc : public CDocument {
   bool m_bSelectionValid = false;
   CRect m_rectSelection{0, 0, -1, 0};
   CImageReaderList m_readers;
-
-  // Export work tables, rebuilt by every animation export.
-  std::vector<BlockInfo> m_pBlocks;
-  std::vector<std::int32_t> m_pCellMap;
-  std::vector<std::int32_t> m_pUniqueBlocks;
-  std::int32_t m_nBlocks = 0;
-  std::int32_t m_nUniqueBlocks = 0;
-  std::int32_t m_nPalettes = 0;
-  std::array<GbcPalette, 256> m_Palettes{};
-  std::array<std::int32_t, 256> m_nPaletteColours{};
 
   std::vector<std::unique_ptr<CAnimation>> m_animations;
   CAnimation* m_pCurrentAnim = nullptr;

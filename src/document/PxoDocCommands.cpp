@@ -41,7 +41,7 @@ void CPxoDoc::AddAnimation(const std::string& name, std::uint32_t frameCount) {
   auto animation = std::make_unique<CAnimation>();
   animation->SetName(name);
   animation->SetFrameCount(frameCount);
-  Apply(std::make_unique<CAddAnimationStep>(std::move(animation)));
+  Apply(std::make_unique<CAddAnimationStep>(std::move(animation), m_animations.size()));
 }
 
 void CPxoDoc::OnAnimProperties() {
@@ -55,14 +55,15 @@ void CPxoDoc::OnAnimProperties() {
 }
 
 void CPxoDoc::SetAnimProperties(const std::string& name, std::uint32_t frameCount) {
+  const std::optional<std::size_t> index = CurrentAnimationIndex();
+  if (!index) return;
   CAnimation* animation = m_pCurrentAnim;
-  if (animation == nullptr) return;
   CAnimation changed = *animation;
   changed.SetName(name);
   changed.SetFrameCount(frameCount);
   if (changed.Name() != animation->Name() || changed.m_nFrameCount != animation->m_nFrameCount ||
       changed.HasFrameArray() != animation->HasFrameArray()) {
-    Apply(std::make_unique<CAnimPropertiesStep>(*animation, std::move(changed)));
+    Apply(std::make_unique<CAnimPropertiesStep>(*index, std::move(changed)));
     return;
   }
   // Accepted unchanged: the file would say the same, so no step; the views refresh.
@@ -81,13 +82,14 @@ void CPxoDoc::OnInsertFrame() {
 }
 
 void CPxoDoc::InsertFrameAfter(std::int32_t after) {
-  CAnimation* animation = m_pCurrentAnim;
-  if (animation == nullptr) return;
+  const std::optional<std::size_t> index = CurrentAnimationIndex();
+  if (!index) return;
+  const CAnimation* animation = m_pCurrentAnim;
   // A number past the last frame inserts nothing but still refreshes the views.
   const bool inserts = after >= 0 && static_cast<std::uint32_t>(after) <= animation->m_nFrameCount &&
                        animation->HasFrameArray();
   if (inserts) {
-    Apply(std::make_unique<CInsertFrameStep>(*animation, static_cast<std::uint32_t>(after)));
+    Apply(std::make_unique<CInsertFrameStep>(*index, static_cast<std::uint32_t>(after)));
   } else {
     UpdateAllViews(nullptr, HINT_ANIM_CHANGED);
   }

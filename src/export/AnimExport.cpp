@@ -83,11 +83,11 @@ std::optional<std::string> FindLabelProblem(const CPxoDoc& doc) {
 // About the size of the finished text, so that it is allocated once rather than
 // grown by doubling (which can hold twice the file for a moment). Block maps count
 // only when they will be written, so a hostile rectangle cannot inflate it.
-std::size_t EstimatedExportSize(const CPxoDoc& doc) {
+std::size_t EstimatedExportSize(const CPxoDoc& doc, const CExportTables& tables) {
   constexpr std::size_t kGraphicsLine = 92, kBlockPaletteValue = 5, kBlockWord = 7, kFrameLines = 180, kPaletteLine = 46;
   const SheetCells cells = WholeCellsOf(doc.m_pImage.get());
-  std::size_t size = 4096 + (kGraphicsLine + kBlockPaletteValue) * static_cast<std::size_t>(doc.m_nUniqueBlocks) +
-                     kPaletteLine * static_cast<std::size_t>(doc.m_nPalettes);
+  std::size_t size = 4096 + (kGraphicsLine + kBlockPaletteValue) * static_cast<std::size_t>(tables.UniqueBlockCount()) +
+                     kPaletteLine * static_cast<std::size_t>(tables.m_nPalettes);
   for (const auto& animation : doc.m_animations) {
     size += 256 + 4 * animation->Name().size();
     for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
@@ -102,17 +102,17 @@ std::size_t EstimatedExportSize(const CPxoDoc& doc) {
   return size;
 }
 
-void WriteAnimExport(const CPxoDoc& doc, CAsmFile& file) {
+void WriteAnimExport(const CPxoDoc& doc, const CExportTables& tables, CAsmFile& file) {
   CTextWriter& out = file.Writer();
-  out.Reserve(out.Bytes().size() + EstimatedExportSize(doc));
-  out.Printf(";// ORIGINALLY %d BLOCKS WE USED - SAVED %d BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n", doc.m_nBlocks,
-             doc.m_nBlocks - doc.m_nUniqueBlocks);
+  out.Reserve(out.Bytes().size() + EstimatedExportSize(doc, tables));
+  out.Printf(";// ORIGINALLY %d BLOCKS WE USED - SAVED %d BLOCKS DUE TO XFLIP, YFLIP OR DUPLICATES\n", tables.BlockCount(),
+             tables.BlockCount() - tables.UniqueBlockCount());
   out.Printf("NumberOfAnimations:\t\tdb\t\t%d\n", static_cast<int>(doc.m_animations.size()));
-  out.Printf("NumberOfPalettes:\t\tdb\t\t%d\n", doc.m_nPalettes);
-  doc.WritePaletteData(out);
-  doc.WriteBlockPaletteData(out);
-  doc.WriteAnimationData(out);
-  doc.WriteGraphicData(out);
+  out.Printf("NumberOfPalettes:\t\tdb\t\t%d\n", tables.m_nPalettes);
+  WritePaletteData(out, tables);
+  WriteBlockPaletteData(out, tables);
+  WriteAnimationData(out, doc, tables);
+  WriteGraphicData(out, tables);
 }
 
 bool CAnimExport::Refuse(const std::string& message) {
@@ -144,14 +144,14 @@ bool CAnimExport::Remap(const std::string& imagePath) {
   return true;
 }
 
-bool CAnimExport::Build(const CExportOptionsDlg& options, const std::string& path) {
+bool CAnimExport::Build(const ExportOptions& options, const std::string& path) {
   try {
-    m_doc.PrepareExportData(options);
+    PrepareExportData(m_doc, options, m_prompts, m_tables);
   } catch (const CFileException& e) {
     return Refuse(e.GetErrorMessage());  // the palette file could not be read
   }
   if (!m_file.Open(path)) return false;
-  WriteAnimExport(m_doc, m_file);
+  WriteAnimExport(m_doc, m_tables, m_file);
   return true;
 }
 

@@ -8,7 +8,8 @@
 
 #include "export/AsmFile.h"
 #include "export/AsmLabelStyle.h"
-#include "export/ExportOptionsDlg.h"
+#include "export/ExportOptions.h"
+#include "export/ExportTables.h"
 #include "framework/Prompts.h"
 
 namespace pixolan {
@@ -27,7 +28,7 @@ std::optional<std::string> FindFrameOutsideSheet(const CPxoDoc& doc);
 std::optional<std::string> FindLabelProblem(const CPxoDoc& doc);
 
 // Writes the summary, the two counts and the four data sections.
-void WriteAnimExport(const CPxoDoc& doc, CAsmFile& file);
+void WriteAnimExport(const CPxoDoc& doc, const CExportTables& tables, CAsmFile& file);
 
 class CAnimExport {
  public:
@@ -41,7 +42,7 @@ class CAnimExport {
   bool Remap(const std::string& imagePath);
   // Rebuilds the export tables and writes the whole file in memory. False when
   // the palette file cannot be read (its error is shown).
-  bool Build(const CExportOptionsDlg& options, const std::string& path);
+  bool Build(const ExportOptions& options, const std::string& path);
   // Rewrites the built file's labels in the style (a plain style changes nothing).
   void StyleLabels(const AsmLabelStyle& style);
   // Puts the built file in place in one piece; a failure is shown and leaves an
@@ -49,12 +50,14 @@ class CAnimExport {
   bool Save();
 
   const CAsmFile& File() const { return m_file; }
+  const CExportTables& Tables() const { return m_tables; }
 
  private:
   bool Refuse(const std::string& message);
 
   CPxoDoc& m_doc;
   IPrompts& m_prompts;
+  CExportTables m_tables;
   CAsmFile m_file;
 };
 

@@ -7,7 +7,9 @@
 
 #include "document/PxoDoc.h"
 #include "export/AsmLabels.h"
+#include "export/ExportTables.h"
 #include "export/FrameLayout.h"
+#include "framework/TextFile.h"
 #include "image/Colour.h"
 
 namespace pixolan {
@@ -44,7 +46,7 @@ void WriteBlockGraphics(CTextWriter& file, const BlockInfo& block) {
 // Width, height and offsets, then one row of block words per block row. A map
 // reaching outside the sheet's whole cells is refused before anything is
 // written; should one get here, it shows no rows rather than read past the tables.
-void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& doc) {
+void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& doc, const CExportTables& tables) {
   const FrameLayout layout = LayoutOfFrame(frame.m_rectSource);
   file.Printf("\t\t\t\t\t\tdb\t\t%lld, %lld\t\t\t\t\t;// Width and Height\n", static_cast<long long>(layout.nWidth),
               static_cast<long long>(layout.nHeight));
@@ -57,9 +59,9 @@ void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& d
     file.WriteString("\t\t\t\t\t\tdw\t\t");
     for (std::int64_t c = 0; c < layout.nWidth; ++c) {
       const auto cell = static_cast<std::size_t>(nCols * (layout.nFirstRow + r) + layout.nFirstCol + c);
-      const std::int32_t record = cell < doc.m_pCellMap.size() ? doc.m_pCellMap[cell] : -1;
-      const bool cut = record >= 0 && static_cast<std::size_t>(record) < doc.m_pBlocks.size();
-      const BlockInfo& block = cut ? doc.m_pBlocks[static_cast<std::size_t>(record)] : kUncut;
+      const std::int32_t record = cell < tables.m_pCellMap.size() ? tables.m_pCellMap[cell] : -1;
+      const bool cut = record >= 0 && static_cast<std::size_t>(record) < tables.m_pBlocks.size();
+      const BlockInfo& block = cut ? tables.m_pBlocks[static_cast<std::size_t>(record)] : kUncut;
       file.WriteString("$");
       file.WriteHex(cut ? BlockWord(block) : 0u, 4);
       file.WriteString(c == layout.nWidth - 1 ? "\n" : ", ");
@@ -69,22 +71,22 @@ void WriteFrameData(CTextWriter& file, const CAnimFrame& frame, const CPxoDoc& d
 
 }  // namespace
 
-void CPxoDoc::WritePaletteData(CTextWriter& file) const {
+void WritePaletteData(CTextWriter& file, const CExportTables& tables) {
   file.WriteString("\n;// PALETTE DATA\nPaletteData:\n");
-  const int count = std::clamp(m_nPalettes, 0, static_cast<int>(m_Palettes.size()));
+  const int count = std::clamp(tables.m_nPalettes, 0, static_cast<int>(tables.m_Palettes.size()));
   for (int p = 0; p < count; ++p) {
-    const GbcPalette& palette = m_Palettes[static_cast<std::size_t>(p)];
+    const GbcPalette& palette = tables.m_Palettes[static_cast<std::size_t>(p)];
     file.Printf("\t\t\t\t\t\tdw\t\t$%04x, $%04x, $%04x, $%04x\n", GbcColourWord(palette[0]), GbcColourWord(palette[1]),
                 GbcColourWord(palette[2]), GbcColourWord(palette[3]));
   }
 }
 
-void CPxoDoc::WriteBlockPaletteData(CTextWriter& file) const {
+void WriteBlockPaletteData(CTextWriter& file, const CExportTables& tables) {
   file.WriteString("\n;// BLOCK PALETTE DATA\nBlockPaletteData:\n");
-  const int count = std::clamp(m_nUniqueBlocks, 0, static_cast<int>(m_pUniqueBlocks.size()));
+  const int count = tables.UniqueBlockCount();
   for (int i = 0; i < count; ++i) {
-    const auto record = static_cast<std::size_t>(m_pUniqueBlocks[static_cast<std::size_t>(i)]);
-    const int palette = record < m_pBlocks.size() ? m_pBlocks[record].nPalette : 0;
+    const auto record = static_cast<std::size_t>(tables.m_pUniqueBlocks[static_cast<std::size_t>(i)]);
+    const int palette = record < tables.m_pBlocks.size() ? tables.m_pBlocks[record].nPalette : 0;
     file.Printf(i % kValuesPerBlockPaletteLine == 0 ? "\t\t\t\t\t\tdb\t\t%d" : ", %d", palette);
     if (i % kValuesPerBlockPaletteLine == kValuesPerBlockPaletteLine - 1 || i == count - 1) file.WriteString("\n");
   }
@@ -92,14 +94,14 @@ void CPxoDoc::WriteBlockPaletteData(CTextWriter& file) const {
   if (count % 2 != 0) file.WriteString("\t\t\t\t\t\tdb\t\t0\t\t\t;// Pad byte to word align data\n");
 }
 
-void CPxoDoc::WriteAnimationData(CTextWriter& file) const {
+void WriteAnimationData(CTextWriter& file, const CPxoDoc& doc, const CExportTables& tables) {
   file.WriteString("\n;// ANIMATION LIST\nAnimationData:");
-  for (std::size_t a = 0; a < m_animations.size(); ++a) {
-    file.Printf(a == 0 ? "\t\t\tdw\t\t%s\n" : "\t\t\t\t\t\tdw\t\t%s\n", AnimationLabel(m_animations[a]->Name()).c_str());
+  for (std::size_t a = 0; a < doc.m_animations.size(); ++a) {
+    file.Printf(a == 0 ? "\t\t\tdw\t\t%s\n" : "\t\t\t\t\t\tdw\t\t%s\n", AnimationLabel(doc.m_animations[a]->Name()).c_str());
   }
 
-  for (std::size_t a = 0; a < m_animations.size(); ++a) {
-    const CAnimation& animation = *m_animations[a];
+  for (std::size_t a = 0; a < doc.m_animations.size(); ++a) {
+    const CAnimation& animation = *doc.m_animations[a];
     const std::string label = AnimationLabel(animation.Name());
     // Comment lines keep the name as it is.
     file.Printf("\n;// DATA FOR ANIMATION %d (%s)\n", static_cast<int>(a), animation.Name().c_str());
@@ -110,26 +112,26 @@ void CPxoDoc::WriteAnimationData(CTextWriter& file) const {
     }
   }
 
-  for (std::size_t a = 0; a < m_animations.size(); ++a) {
-    const CAnimation& animation = *m_animations[a];
+  for (std::size_t a = 0; a < doc.m_animations.size(); ++a) {
+    const CAnimation& animation = *doc.m_animations[a];
     const std::string label = AnimationLabel(animation.Name());
     // The last frame number is the count minus one, signed: -1 for no frames.
     file.Printf("\n;// ANIMATION DATA FOR ANIMATION %d (%s) FRAMES 0 -> %lld \n", static_cast<int>(a),
                 animation.Name().c_str(), static_cast<long long>(animation.m_nFrameCount) - 1);
     for (std::uint32_t f = 0; f < animation.m_nFrameCount; ++f) {
       file.Printf("%s:\n", FrameLabel(label, f).c_str());
-      WriteFrameData(file, animation.FrameOrNeverSet(f), *this);
+      WriteFrameData(file, animation.FrameOrNeverSet(f), doc, tables);
     }
   }
 }
 
-void CPxoDoc::WriteGraphicData(CTextWriter& file) const {
+void WriteGraphicData(CTextWriter& file, const CExportTables& tables) {
   file.WriteString("\n;// GRAPHICS DATA\nGraphicData:\n");
-  const int count = std::clamp(m_nUniqueBlocks, 0, static_cast<int>(m_pUniqueBlocks.size()));
+  const int count = tables.UniqueBlockCount();
   static const BlockInfo kEmptyBlock{};
   for (int n = 0; n < count; ++n) {
-    const auto record = static_cast<std::size_t>(m_pUniqueBlocks[static_cast<std::size_t>(n)]);
-    WriteBlockGraphics(file, record < m_pBlocks.size() ? m_pBlocks[record] : kEmptyBlock);
+    const auto record = static_cast<std::size_t>(tables.m_pUniqueBlocks[static_cast<std::size_t>(n)]);
+    WriteBlockGraphics(file, record < tables.m_pBlocks.size() ? tables.m_pBlocks[record] : kEmptyBlock);
   }
 }
 

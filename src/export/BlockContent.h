@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
 #include "export/SheetColours.h"
 
 namespace pixolan {

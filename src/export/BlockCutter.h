@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
 #include "export/SheetColours.h"
 #include "framework/Prompts.h"
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/PxoDoc.h"
+#include "export/ExportTables.h"
 
 namespace pixolan {
 namespace {
@@ -129,23 +130,16 @@ std::int32_t CBlockMatcher::ResolveAndNumber(std::vector<BlockInfo>& blocks, std
     record.bYFlip = record.bYFlip != target.bYFlip;
     record.nBlock = target.nBlock;
   }
+  unique.resize(static_cast<std::size_t>(n));
   return n;
 }
 
-bool CPxoDoc::BlocksMatch(const std::vector<BlockInfo>& blocks, int i, int j, bool yFlip, bool xFlip) const {
-  const auto size = static_cast<std::int64_t>(blocks.size());
-  if (i < 0 || j < 0 || i >= size || j >= size) return false;
-  const CSheetColours sheet(m_pImage.get());
-  const CBlockMatcher matcher(sheet, TransparentColour(m_pImage.get()));
-  return matcher.Match(blocks[static_cast<std::size_t>(i)], blocks[static_cast<std::size_t>(j)], {yFlip, xFlip});
-}
-
-void CPxoDoc::MatchBlocks() {
-  const std::int32_t count = std::min<std::int32_t>(m_nBlocks, static_cast<std::int32_t>(m_pBlocks.size()));
-  const CSheetColours sheet(m_pImage.get());
-  CBlockMatcher matcher(sheet, TransparentColour(m_pImage.get()));
-  matcher.LinkRepeats(m_pBlocks, count);
-  m_nUniqueBlocks = CBlockMatcher::ResolveAndNumber(m_pBlocks, count, m_pUniqueBlocks);
+void MatchBlocks(const CPxoDoc& doc, CExportTables& tables) {
+  const auto count = static_cast<std::int32_t>(tables.m_pBlocks.size());
+  const CSheetColours sheet(doc.m_pImage.get());
+  CBlockMatcher matcher(sheet, TransparentColour(doc.m_pImage.get()));
+  matcher.LinkRepeats(tables.m_pBlocks, count);
+  CBlockMatcher::ResolveAndNumber(tables.m_pBlocks, count, tables.m_pUniqueBlocks);
 }
 
 }  // namespace pixolan

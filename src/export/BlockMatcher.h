@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "export/BlockContent.h"
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
 #include "export/SheetColours.h"
 
 namespace pixolan {
@@ -32,7 +32,7 @@ class CBlockMatcher {
   std::int32_t LinkRepeats(std::vector<BlockInfo>& blocks, std::int32_t count);
 
   // Mirror bits composed along every chain, then nBlock becomes the output block
-  // number; unique[n] = record supplying block n. Needs every nBlock below its record.
+  // number; unique[n] = record supplying block n (one entry per output block). Needs every nBlock below its record.
   static std::int32_t ResolveAndNumber(std::vector<BlockInfo>& blocks, std::int32_t count,
                                        std::vector<std::int32_t>& unique);
 

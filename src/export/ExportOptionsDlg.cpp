@@ -5,12 +5,6 @@
 #include "export/AsmFileDialog.h"
 
 namespace pixolan {
-namespace {
-
-constexpr const char* kSection = "ExportOptions";
-
-}  // namespace
-
 void CExportOptionsDlg::DoDataExchange(CDataExchange& dx) {
   DDX_Text(dx, IDC_PALETTE_NAME, m_strPaletteName);
   DDX_Check(dx, IDC_USE_PALETTE, m_bUsePalette);
@@ -35,22 +29,24 @@ void CExportOptionsDlg::OnBrowse(IPrompts& prompts, DialogControls& controls) {
   UpdateData(false, controls);
 }
 
-void CExportOptionsDlg::ReadSettings(ISettings& settings) {
-  m_strPaletteName = settings.GetProfileString(kSection, "PaletteName", "");
-  m_bUsePalette = settings.GetProfileInt(kSection, "UsePalette", 0);
-  m_bForceFirst = settings.GetProfileInt(kSection, "ForceFirst", 0);
-  m_bFirstTrans = settings.GetProfileInt(kSection, "FirstTrans", 0);
-  m_bRemap = settings.GetProfileInt(kSection, "Remap", 0);
-  m_strLabelPrefix = settings.GetProfileString(kSection, "LabelPrefix", "");
+ExportOptions CExportOptionsDlg::Options() const {
+  ExportOptions options;
+  options.m_strPaletteName = m_strPaletteName;
+  options.m_bUsePalette = m_bUsePalette != 0;
+  options.m_bForceFirst = m_bForceFirst != 0;
+  options.m_bFirstTrans = m_bFirstTrans != 0;
+  options.m_bRemap = m_bRemap != 0;
+  options.m_strLabelPrefix = m_strLabelPrefix;
+  return options;
 }
 
-void CExportOptionsDlg::WriteSettings(ISettings& settings) const {
-  settings.WriteProfileString(kSection, "PaletteName", m_strPaletteName);
-  settings.WriteProfileInt(kSection, "UsePalette", m_bUsePalette);
-  settings.WriteProfileInt(kSection, "ForceFirst", m_bForceFirst);
-  settings.WriteProfileInt(kSection, "FirstTrans", m_bFirstTrans);
-  settings.WriteProfileInt(kSection, "Remap", m_bRemap);
-  settings.WriteProfileString(kSection, "LabelPrefix", m_strLabelPrefix);
+void CExportOptionsDlg::SetOptions(const ExportOptions& options) {
+  m_strPaletteName = options.m_strPaletteName;
+  m_bUsePalette = options.m_bUsePalette ? 1 : 0;
+  m_bForceFirst = options.m_bForceFirst ? 1 : 0;
+  m_bFirstTrans = options.m_bFirstTrans ? 1 : 0;
+  m_bRemap = options.m_bRemap ? 1 : 0;
+  m_strLabelPrefix = options.m_strLabelPrefix;
 }
 
 }  // namespace pixolan

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "export/ExportOptions.h"
 #include "framework/Dialog.h"
 #include "framework/Settings.h"
 
@@ -21,8 +22,11 @@ class CExportOptionsDlg : public CDialog {
   bool OnCommand(int controlId, IPrompts& prompts, DialogControls& controls) override;
   void OnBrowse(IPrompts& prompts, DialogControls& controls);
 
-  void ReadSettings(ISettings& settings);
-  void WriteSettings(ISettings& settings) const;
+  // The fields as the export's options, and back.
+  ExportOptions Options() const;
+  void SetOptions(const ExportOptions& options);
+  void ReadSettings(ISettings& settings) { SetOptions(ReadExportOptions(settings)); }
+  void WriteSettings(ISettings& settings) const { WriteExportOptions(settings, Options()); }
 
   std::string m_strPaletteName;
   std::int32_t m_bUsePalette = 0;

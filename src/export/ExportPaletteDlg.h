@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "export/ExportOptions.h"
 #include "framework/Dialog.h"
 #include "framework/Settings.h"
 
@@ -24,10 +25,16 @@ class CExportPaletteDlg : public CDialog {
   void DoDataExchange(CDataExchange& dx) override;
 
   // Missing entries default to 16 times the palette number.
-  void ReadSettings(ISettings& settings);
-  void WriteSettings(ISettings& settings) const;
+  void ReadSettings(ISettings& settings) {
+    m_nStart = ReadPaletteStarts(settings);
+    m_strLabelPrefix = ReadPaletteLabelPrefix(settings);
+  }
+  void WriteSettings(ISettings& settings) const {
+    WritePaletteStarts(settings, m_nStart);
+    WritePaletteLabelPrefix(settings, m_strLabelPrefix);
+  }
 
-  std::array<std::int32_t, kPalettes> m_nStart{};
+  PaletteStarts m_nStart{};
   std::string m_strLabelPrefix;  // checked by the export, which names the fault
 };
 

@@ -6,30 +6,33 @@
 #include "export/AnimExport.h"
 #include "export/AsmFileDialog.h"
 #include "export/AsmLabelStyle.h"
+#include "export/ExportCommands.h"
 #include "export/ExportOptionsDlg.h"
 
 namespace pixolan {
 
-void CPxoDoc::OnExportAnim() {
-  CExportOptionsDlg options;
-  options.ReadSettings(Settings());
-  if (m_prompts.DoModal(options) != IDOK) return;
+void OnExportAnim(CPxoDoc& doc) {
+  IPrompts& prompts = doc.Prompts();
+  CExportOptionsDlg dialog;
+  dialog.ReadSettings(doc.Settings());
+  if (prompts.DoModal(dialog) != IDOK) return;
   // Stored before anything else happens, so they stay when the export stops early.
-  options.WriteSettings(Settings());
+  dialog.WriteSettings(doc.Settings());
+  const ExportOptions options = dialog.Options();
 
   if (auto problem = FindLabelPrefixProblem(options.m_strLabelPrefix)) {
-    m_prompts.MessageBox(*problem);
+    prompts.MessageBox(*problem);
     return;
   }
-  CAnimExport exporter(*this, m_prompts);
+  CAnimExport exporter(doc, prompts);
   if (!exporter.CheckDocument()) return;
   if (options.m_bRemap) {
     // A cancelled choice exports without remapping.
-    if (const std::optional<std::string> remapPath = m_prompts.FileDialog(SheetFileRequest(".bmp"))) {
+    if (const std::optional<std::string> remapPath = prompts.FileDialog(SheetFileRequest(".bmp"))) {
       if (!exporter.Remap(*remapPath)) return;
     }
   }
-  const std::optional<std::string> path = m_prompts.FileDialog(AsmFileRequest(false, "spritedata.asm"));
+  const std::optional<std::string> path = prompts.FileDialog(AsmFileRequest(false, "spritedata.asm"));
   if (!path) return;
   if (!exporter.Build(options, *path)) return;
   exporter.StyleLabels({options.m_strLabelPrefix, false, {}});

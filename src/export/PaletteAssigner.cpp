@@ -6,9 +6,11 @@
 
 namespace pixolan {
 
-CPaletteAssigner::CPaletteAssigner(std::array<GbcPalette, 256>& palettes, std::array<std::int32_t, 256>& counts,
-                                   std::int32_t& nPalettes, IPrompts& prompts)
-    : m_palettes(palettes), m_counts(counts), m_nPalettes(nPalettes), m_prompts(prompts) {}
+CPaletteAssigner::CPaletteAssigner(CExportTables& tables, IPrompts& prompts)
+    : m_palettes(tables.m_Palettes),
+      m_counts(tables.m_nPaletteColours),
+      m_nPalettes(tables.m_nPalettes),
+      m_prompts(prompts) {}
 
 void CPaletteAssigner::Reset(const std::vector<GbcPalette>& loaded) {
   for (GbcPalette& palette : m_palettes) palette.fill(PaletteEntry{});

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
+#include "export/ExportTables.h"
 #include "export/FirstFitHints.h"
 #include "framework/Prompts.h"
 
@@ -18,9 +19,8 @@ class CPaletteAssigner {
  public:
   static constexpr std::int32_t kMaxPalettes = 256;
 
-  // Works on the document's palette table, counts and number of palettes in use.
-  CPaletteAssigner(std::array<GbcPalette, 256>& palettes, std::array<std::int32_t, 256>& counts,
-                   std::int32_t& nPalettes, IPrompts& prompts);
+  // Works on the tables' palettes, their counts and the number of palettes in use.
+  CPaletteAssigner(CExportTables& tables, IPrompts& prompts);
 
   // Clears all palettes; loaded palettes become palettes 0, 1, ... with four colours each.
   void Reset(const std::vector<GbcPalette>& loaded);

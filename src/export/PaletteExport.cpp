@@ -13,12 +13,6 @@ std::uint16_t WordOfEntry(const CRasterImage& image, std::int64_t index) {
 
 }  // namespace
 
-PaletteStarts DefaultPaletteStarts() {
-  PaletteStarts starts{};
-  for (std::size_t n = 0; n < starts.size(); ++n) starts[n] = static_cast<std::int32_t>(16 * n);
-  return starts;
-}
-
 void WritePaletteExport(CTextWriter& file, const CRasterImage& image, const PaletteStarts& starts) {
   file.WriteString("\n;// PALETTE DATA\nPaletteData:\n");
   for (const std::int32_t start : starts) {

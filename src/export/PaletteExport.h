@@ -7,6 +7,7 @@
 #include <string>
 
 #include "export/AsmLabelStyle.h"
+#include "export/ExportOptions.h"
 #include "framework/Prompts.h"
 #include "framework/TextFile.h"
 #include "image/RasterImage.h"
@@ -14,11 +15,6 @@
 namespace pixolan {
 
 inline constexpr const char* kMsgImageMustHavePalette = "ERROR: Image must have a palette";
-
-using PaletteStarts = std::array<std::int32_t, 8>;
-
-// The defaults of the dialog and of the command line: 0, 16, ..., 112.
-PaletteStarts DefaultPaletteStarts();
 
 // Palette n is entries S .. S + 3 of the image's palette, S its start index.
 // Entries the palette does not have are written as $0000.

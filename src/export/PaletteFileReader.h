@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
 
 namespace pixolan {
 

@@ -5,7 +5,8 @@
 
 #include "document/PxoDoc.h"
 #include "export/BlockCutter.h"
-#include "export/ExportOptionsDlg.h"
+#include "export/ExportOptions.h"
+#include "export/ExportTables.h"
 #include "export/FrameBounds.h"
 #include "export/PaletteAssigner.h"
 #include "export/PaletteFileReader.h"
@@ -36,37 +37,36 @@ void CutFrame(const CRect& source, const CSheetColours& sheet, CBlockCutter& cut
 
 }  // namespace
 
-void CPxoDoc::PrepareExportData(const CExportOptionsDlg& options) {
+void PrepareExportData(const CPxoDoc& doc, const ExportOptions& options, IPrompts& prompts, CExportTables& tables) {
   // An unreadable palette file stops the export here, before any table changes.
   std::vector<GbcPalette> loaded;
   if (options.m_bUsePalette) loaded = CPaletteFileReader::Read(options.m_strPaletteName);
 
-  const CSheetColours sheet(m_pImage.get());
+  const CRasterImage* image = doc.m_pImage.get();
+  const CSheetColours sheet(image);
   const std::size_t cells = static_cast<std::size_t>(sheet.Cols()) * static_cast<std::size_t>(sheet.Rows());
-  m_pCellMap.assign(cells, kNotCut);
-  m_pBlocks.clear();
-  m_pBlocks.shrink_to_fit();
-  m_pBlocks.reserve(cells + 1);  // room for every cell and the forced first block
-  m_nBlocks = 0;
+  tables.m_pCellMap.assign(cells, kNotCut);
+  tables.m_pBlocks.clear();
+  tables.m_pBlocks.shrink_to_fit();
+  tables.m_pBlocks.reserve(cells + 1);  // room for every cell and the forced first block
 
-  const PaletteEntry transparent = TransparentColour(m_pImage.get());
-  CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans != 0, m_prompts);
-  if (options.m_bForceFirst) m_pBlocks.push_back(cutter.ForcedFirst());
+  const PaletteEntry transparent = TransparentColour(image);
+  CBlockCutter cutter(sheet, transparent, options.m_bFirstTrans, prompts);
+  if (options.m_bForceFirst) tables.m_pBlocks.push_back(cutter.ForcedFirst());
 
   // Frames are cut whether or not they were ever set: unset ones cover nothing.
-  for (const std::unique_ptr<CAnimation>& animation : m_animations) {
+  for (const std::unique_ptr<CAnimation>& animation : doc.m_animations) {
     if (!animation) continue;
     for (std::uint32_t f = 0; f < animation->m_nFrameCount; ++f) {
-      CutFrame(animation->FrameOrNeverSet(f).m_rectSource, sheet, cutter, m_pCellMap, m_pBlocks);
+      CutFrame(animation->FrameOrNeverSet(f).m_rectSource, sheet, cutter, tables.m_pCellMap, tables.m_pBlocks);
     }
   }
-  m_nBlocks = static_cast<std::int32_t>(m_pBlocks.size());
 
-  MatchBlocks();
+  MatchBlocks(doc, tables);
 
-  CPaletteAssigner palettes(m_Palettes, m_nPaletteColours, m_nPalettes, m_prompts);
+  CPaletteAssigner palettes(tables, prompts);
   palettes.Reset(loaded);
-  for (BlockInfo& record : m_pBlocks) palettes.Assign(record);
+  for (BlockInfo& record : tables.m_pBlocks) palettes.Assign(record);
 }
 
 }  // namespace pixolan

@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "document/PxoDoc.h"
+#include "export/ExportCommands.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/DialogUnits.h"
@@ -126,8 +127,8 @@ bool CMainFrame::OnDocumentCommand(int id) {
     case ID_FILE_SAVE: m_app.SaveDocument(doc, false); return true;
     case ID_FILE_SAVE_AS: m_app.SaveDocument(doc, true); return true;
     case ID_IMPORT_IMAGE: doc.OnImportImage(); return true;
-    case ID_EXPORT_ANIM: doc.OnExportAnim(); return true;
-    case ID_EXPORT_PALETTE: doc.OnExportPalette(); return true;
+    case ID_EXPORT_ANIM: OnExportAnim(doc); return true;
+    case ID_EXPORT_PALETTE: OnExportPalette(doc); return true;
     case ID_FILE_PRINT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDialog); return true;
     case ID_FILE_PRINT_DIRECT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDirect); return true;
     case ID_FILE_PRINT_PREVIEW: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kPreview); return true;

@@ -139,15 +139,12 @@ Repaint CSpriteViewModel::OnLButtonDown(CPoint scroll) {
     // Placing. Without a frame to take it (no current animation, or a frame number
     // out of range) the selection stays, so nothing is lost.
     if (frame == nullptr) return repaint;
-    m_doc.SetCurrentFrameData(selection, m_ptCanvas.x, m_ptCanvas.y);
-    m_doc.m_bSelectionValid = false;
+    m_doc.SetCurrentFrameData(selection, m_ptCanvas.x, m_ptCanvas.y);  // uses the selection up
     repaint.All();
   } else if (!hasSelection && frame != nullptr && frame->m_bValid) {
     // Lifting: the frame's rectangle becomes the selection and follows the mouse.
     const CRect source = frame->m_rectSource;
-    m_doc.SetSelection(source);
-    if (!m_doc.GetSelection(selection)) return repaint;  // a damaged rectangle cannot be carried
-    m_doc.LiftCurrentFrame();
+    if (!m_doc.LiftCurrentFrame()) return repaint;  // a damaged rectangle cannot be carried
     m_rectPreview = PreviewRect(source, scroll);
     repaint.All();
   }

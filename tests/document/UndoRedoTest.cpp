@@ -157,5 +157,37 @@ TEST_F(UndoRedoTest, TheLast200StepsAreKept) {
   EXPECT_TRUE(m_doc.IsModified());                        // and the saved state went with it
 }
 
+TEST_F(UndoRedoTest, BeyondItsByteBoundTheHistoryDropsItsOldestStepsButNeverTheNewest) {
+  m_doc.History().SetByteLimit(1);  // less than any step holds
+  for (std::uint8_t pixel : {3, 4, 5}) ASSERT_TRUE(m_doc.ImportImage(SheetOf(pixel)));
+  EXPECT_EQ(m_doc.History().StepCount(), 1u);
+  m_doc.OnEditUndo();
+  EXPECT_EQ(m_doc.m_pImage->GetPixelIndex(0, 0), 4);  // the sheet before the last import
+  EXPECT_FALSE(m_doc.History().CanUndo());
+  EXPECT_TRUE(m_doc.IsModified());  // the saved state fell off with the dropped steps
+  m_doc.History().SetByteLimit(CEditHistory::kMaxBytes);
+  for (std::uint8_t pixel : {6, 7}) ASSERT_TRUE(m_doc.ImportImage(SheetOf(pixel)));
+  EXPECT_EQ(m_doc.History().StepCount(), 2u);  // small sheets stay well within the bound
+}
+
+TEST_F(UndoRedoTest, PlacingUsesUpTheSelectionAndLiftingMakesOneBothUndoable) {
+  const CRect cell{8, 0, 16, 8};
+  m_doc.SetSelection(cell);
+  m_doc.SetCurrentFrameData(cell, 5, 6);
+  CRect selection;
+  EXPECT_FALSE(m_doc.GetSelection(selection));
+  m_doc.OnEditUndo();
+  ASSERT_TRUE(m_doc.GetSelection(selection));
+  EXPECT_EQ(selection, cell);
+  m_doc.OnEditRedo();
+  EXPECT_FALSE(m_doc.GetSelection(selection));
+  ASSERT_TRUE(m_doc.LiftCurrentFrame());
+  ASSERT_TRUE(m_doc.GetSelection(selection));
+  EXPECT_EQ(selection, cell);
+  m_doc.OnEditUndo();
+  EXPECT_FALSE(m_doc.GetSelection(selection));
+  EXPECT_TRUE(m_doc.CurrentFrameRecord()->m_bValid);
+}
+
 }  // namespace
 }  // namespace pixolan::test

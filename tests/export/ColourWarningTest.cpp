@@ -36,7 +36,7 @@ TEST(ColourWarning, OncePerBlockUntilIgnoredWithTheSameBlocks) {
       f.Prepare();
       EXPECT_EQ(f.prompts.m_messages, warnings) << bits;
       std::vector<std::array<std::int8_t, 64>> pixels;
-      for (const BlockInfo& b : f.doc.m_pBlocks) pixels.push_back(b.Pixels);
+      for (const BlockInfo& b : f.tables.m_pBlocks) pixels.push_back(b.Pixels);
       if (first.empty()) first = pixels;
       EXPECT_EQ(pixels, first) << bits;
     }

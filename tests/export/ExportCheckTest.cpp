@@ -14,7 +14,7 @@ ExportCheck Checked(ExportFixture& f, const ExportSwitches& sw = {}) {
   f.Prepare(sw);
   CAsmFile file;
   EXPECT_TRUE(file.Open("check.asm"));
-  WriteAnimExport(f.doc, file);
+  WriteAnimExport(f.doc, f.tables, file);
   return CheckExport(f.doc, DecodeExport(file.Bytes()), sw.firstTrans, false);
 }
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "export/AnimExport.h"
+#include "export/ExportCommands.h"
 #include "export/ExportFixture.h"
+#include "export/ExportOptionsDlg.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
 
@@ -26,7 +28,7 @@ class ExportAnimCommand : public ExportFixture, public ::testing::Test {
     actions.push_back(DialogAction::Ok());
     prompts.QueueDialog(std::move(actions));
     if (!file.empty()) prompts.QueueFile(file);
-    doc.OnExportAnim();
+    OnExportAnim(doc);
   }
   static std::string Data(const std::string& file) { return (DataDir() / file).string(); }
   std::vector<std::string> Messages() const { return prompts.m_messages; }
@@ -44,8 +46,8 @@ TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialogAndKeepsTheOptions) 
   EXPECT_EQ(prompts.m_shownDialogs[0].strTitle, "Export Options");
   ASSERT_EQ(prompts.m_fileRequests.size(), 1u);
   ExpectAsmFileDialog(prompts.m_fileRequests[0], false, "spritedata.asm");
-  CExportOptionsDlg options;
-  options.m_bFirstTrans = 1;
+  ExportOptions options;
+  options.m_bFirstTrans = true;
   CAnimExport again(doc, prompts);
   ASSERT_TRUE(again.Build(options, Out()));
   again.StyleLabels({"Hero", false, {}});
@@ -56,14 +58,14 @@ TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialogAndKeepsTheOptions) 
                                                           "ExportOptions/Remap=0", "ExportOptions/LabelPrefix=Hero"}));
   // The next export shows what was stored, each box from its own setting.
   prompts.QueueDialog({DialogAction::Cancel()});
-  doc.OnExportAnim();
+  OnExportAnim(doc);
   EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls,
             (DialogControls{{1013, "0"}, {1014, "p.asm"}, {1016, "0"}, {1017, "1"}, {1018, "0"}, {1019, "Hero"}}));
 }
 
 TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAfterTheSettingsAreStored) {
   prompts.QueueDialog({DialogAction::Set(kRemap, "1"), DialogAction::Cancel()});
-  doc.OnExportAnim();
+  OnExportAnim(doc);
   EXPECT_TRUE(settings.WriteLog().empty());
   doc.m_pImage = MakeSheetImage(16, 8, {}, 24);
   Run();
@@ -86,7 +88,6 @@ TEST_F(ExportAnimCommand, RemapCopiesOnlyTheEntriesOfTheOtherPaletteAndLastsWith
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[0], Rgb(0, 0, 0)));
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[15], Rgb(255, 255, 255)));
   EXPECT_TRUE(SameColour(doc.m_pImage->m_pPalette[16], Rgb(1, 2, 3)));
-  EXPECT_TRUE(doc.m_pBlocks.empty());  // no preparation
   EXPECT_FALSE(std::filesystem::exists(Out()));
 
   // A larger palette fills only our sixteen entries.
@@ -178,14 +179,14 @@ TEST(ExportOptionsDialog, BrowsingKeepsTheBoxesAndShowsThePickedPathUnlessCancel
 TEST(AsmWriters, BlockNumbersBeyondTwelveBits) {
   ExportFixture f;
   f.MakeSheet(16, 8, {Rgb(0, 0, 0)});
-  f.doc.m_pBlocks.assign(2, BlockInfo{});
-  f.doc.m_pCellMap = {0, 1};
-  f.doc.m_pBlocks[0].nBlock = 4096;
-  f.doc.m_pBlocks[1].nBlock = 0x1234;
-  f.doc.m_pBlocks[1].bXFlip = f.doc.m_pBlocks[1].bYFlip = true;
+  f.tables.m_pBlocks.assign(2, BlockInfo{});
+  f.tables.m_pCellMap = {0, 1};
+  f.tables.m_pBlocks[0].nBlock = 4096;
+  f.tables.m_pBlocks[1].nBlock = 0x1234;
+  f.tables.m_pBlocks[1].bXFlip = f.tables.m_pBlocks[1].bYFlip = true;
   f.AddAnimation("Big", {Cells(0, 0, 2, 1)});
   CTextWriter out;
-  f.doc.WriteAnimationData(out);
+  WriteAnimationData(out, f.doc, f.tables);
   EXPECT_NE(out.Bytes().find("\t\t\t\t\t\tdw\t\t$10000, $12343\r\n"), std::string::npos);
 }
 
@@ -226,9 +227,9 @@ TEST(PaletteExportDialog, ValidatesEachStartAndStoresThemInOrder) {
 class ExportPaletteCommand : public ExportFixture, public ::testing::Test {};
 
 TEST_F(ExportPaletteCommand, RefusesWithoutAnImageWithAPalette) {
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   doc.m_pImage = MakeSheetImage(8, 8, {}, 24);
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   EXPECT_EQ(prompts.m_messages, std::vector<std::string>(2, "ERROR: Image must have a palette"));
   EXPECT_TRUE(prompts.m_shownDialogs.empty());
 }
@@ -236,20 +237,20 @@ TEST_F(ExportPaletteCommand, RefusesWithoutAnImageWithAPalette) {
 TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndWritesTheFile) {
   MakeSheet(8, 8, {Rgb(255, 255, 255)});
   prompts.QueueDialog({DialogAction::Set(1016, "4"), DialogAction::Ok()});
-  doc.OnExportPalette();  // the file dialog is cancelled
+  OnExportPalette(doc);  // the file dialog is cancelled
   EXPECT_EQ(settings.GetProfileInt("ExportPalette", "Palette0", -1), 4);
   EXPECT_EQ(settings.WriteLog().size(), 9u);
   ExpectAsmFileDialog(prompts.m_fileRequests.at(0), false, "palettedata.asm");
 
   prompts.QueueDialog({DialogAction::Cancel()});
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls.at(1016), "4");
   EXPECT_EQ(settings.WriteLog().size(), 9u);
 
   TempDir dir;
   prompts.QueueDialog({DialogAction::Ok()});
   prompts.QueueFile((dir / "p.asm").string());
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   EXPECT_EQ(ReadText(dir / "p.asm"), Written(*doc.m_pImage, {4, 16, 32, 48, 64, 80, 96, 112}));
   EXPECT_TRUE(prompts.m_messages.empty());
 

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "document/PxoDoc.h"
-#include "export/ExportOptionsDlg.h"
+#include "export/ExportOptions.h"
+#include "export/ExportTables.h"
 #include "framework/MemorySettings.h"
 #include "framework/ScriptedPrompts.h"
 #include "support/TestSupport.h"
@@ -120,18 +121,19 @@ class ExportFixture {
   }
 
   void Prepare(const ExportSwitches& switches = {}) {
-    CExportOptionsDlg options;
+    ExportOptions options;
     options.m_bForceFirst = switches.forceFirst;
     options.m_bFirstTrans = switches.firstTrans;
     options.m_bUsePalette = !switches.paletteFile.empty();
     options.m_strPaletteName = switches.paletteFile;
-    doc.PrepareExportData(options);
+    PrepareExportData(doc, options, prompts, tables);
   }
-  const BlockInfo& Block(std::int32_t i) const { return doc.m_pBlocks.at(static_cast<std::size_t>(i)); }
+  const BlockInfo& Block(std::int32_t i) const { return tables.m_pBlocks.at(static_cast<std::size_t>(i)); }
 
   CScriptedPrompts prompts;
   CMemorySettings settings;
   CPxoDoc doc{prompts, settings};
+  CExportTables tables;
 
  private:
   std::vector<PaletteEntry> m_colours;

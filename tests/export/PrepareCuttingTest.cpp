@@ -42,12 +42,12 @@ TEST(PrepareCutting, CellsAreCutOnceRowByRowFramesInOrderAndOnlyWholeCellsInside
     f.Prepare();
     std::string cells;
     std::vector<std::int32_t> map(static_cast<std::size_t>((c.width / 8) * (c.height / 8)), -1);
-    for (std::int32_t i = 0; i < f.doc.m_nBlocks; ++i) {
+    for (std::int32_t i = 0; i < f.tables.BlockCount(); ++i) {
       cells += (i ? " " : "") + std::to_string(f.Block(i).nCellX) + "," + std::to_string(f.Block(i).nCellY);
       map.at(static_cast<std::size_t>(f.Block(i).nCellY * (c.width / 8) + f.Block(i).nCellX)) = i;
     }
     EXPECT_EQ(cells, c.cells) << c.what;
-    EXPECT_EQ(f.doc.m_pCellMap, map) << c.what;
+    EXPECT_EQ(f.tables.m_pCellMap, map) << c.what;
   }
 }
 
@@ -92,15 +92,15 @@ TEST(PrepareCutting, ForcedFirstBlockWithoutAnimationsAndTablesRebuiltByEveryExp
     f.FillCell(1, 0, 1);
     f.AddAnimation("a", {Cells(0, 0, 2, 2)});
     f.Prepare({.forceFirst = true, .firstTrans = true, .paletteFile = {}});
-    EXPECT_EQ(f.doc.m_nBlocks, 5);
+    EXPECT_EQ(f.tables.BlockCount(), 5);
     f.doc.m_animations.clear();
     f.Prepare({.forceFirst = true, .firstTrans = firstTrans, .paletteFile = {}});
-    ASSERT_EQ(f.doc.m_nBlocks, 1);
+    ASSERT_EQ(f.tables.BlockCount(), 1);
     const BlockInfo& b = f.Block(0);
-    EXPECT_EQ(std::vector<int>({b.nCellX, b.nCellY, b.nColours, b.nColourSum, f.doc.m_nUniqueBlocks, f.doc.m_nPalettes,
-                                f.doc.m_nPaletteColours[0], f.doc.m_nPaletteColours[1]}),
+    EXPECT_EQ(std::vector<int>({b.nCellX, b.nCellY, b.nColours, b.nColourSum, f.tables.UniqueBlockCount(), f.tables.m_nPalettes,
+                                f.tables.m_nPaletteColours[0], f.tables.m_nPaletteColours[1]}),
               std::vector<int>({-1, -1, firstTrans, 64 * (255 + 255), 1, 1, firstTrans, 0}));
-    EXPECT_EQ(f.doc.m_pCellMap, std::vector<std::int32_t>(4, -1));
+    EXPECT_EQ(f.tables.m_pCellMap, std::vector<std::int32_t>(4, -1));
   }
 }
 

@@ -6,7 +6,7 @@
 #include <random>
 #include <tuple>
 
-#include "document/BlockInfo.h"
+#include "export/BlockInfo.h"
 #include "export/BlockMatcher.h"
 #include "export/ExportFixture.h"
 #include "export/PaletteAssigner.h"
@@ -69,6 +69,7 @@ ReferenceResult ReferenceMatchBlocks(const CRasterImage& image, std::vector<Bloc
     r.unique[static_cast<std::size_t>(r.nUnique)] = static_cast<std::int32_t>(i);
     b[i].nBlock = r.nUnique++;
   }
+  r.unique.resize(static_cast<std::size_t>(r.nUnique));
   r.blocks = std::move(b);
   return r;
 }
@@ -123,16 +124,16 @@ class RandomSheet {
 };
 
 void ExpectSameAsReference(ExportFixture& f, std::uint32_t seed) {
-  const ReferenceResult ref = ReferenceMatchBlocks(*f.doc.m_pImage, f.doc.m_pBlocks);
-  std::vector<BlockInfo> linked = f.doc.m_pBlocks;
+  const ReferenceResult ref = ReferenceMatchBlocks(*f.doc.m_pImage, f.tables.m_pBlocks);
+  std::vector<BlockInfo> linked = f.tables.m_pBlocks;
   const CSheetColours sheet(f.doc.m_pImage.get());
   CBlockMatcher(sheet, f.doc.m_pImage->GetPixelColour(0, 0)).LinkRepeats(linked, static_cast<std::int32_t>(linked.size()));
-  ASSERT_EQ(f.doc.m_nUniqueBlocks, ref.nUnique) << "seed " << seed;
-  ASSERT_EQ(f.doc.m_pUniqueBlocks, ref.unique) << "seed " << seed;
+  ASSERT_EQ(f.tables.UniqueBlockCount(), ref.nUnique) << "seed " << seed;
+  ASSERT_EQ(f.tables.m_pUniqueBlocks, ref.unique) << "seed " << seed;
   auto key = [](const BlockInfo& b) { return std::tuple(b.nBlock, b.bXFlip, b.bYFlip); };
   for (std::size_t i = 0; i < ref.blocks.size(); ++i) {
     ASSERT_EQ(key(linked[i]), key(ref.linked[i])) << "seed " << seed << " record " << i;
-    ASSERT_EQ(key(f.doc.m_pBlocks[i]), key(ref.blocks[i])) << "seed " << seed << " record " << i;
+    ASSERT_EQ(key(f.tables.m_pBlocks[i]), key(ref.blocks[i])) << "seed " << seed << " record " << i;
   }
 }
 
@@ -161,18 +162,17 @@ TEST(MatchRandom, FastMatcherAgreesWithTheQuadraticSearch) {
     f.Prepare({.forceFirst = r.Chance(50), .firstTrans = r.Chance(50), .paletteFile = {}});
     ExpectSameAsReference(f, seed);
     if (HasFatalFailure()) return;
-    for (const BlockInfo& b : f.doc.m_pBlocks) mirrored += (b.bXFlip || b.bYFlip) ? 1 : 0;
-    records += static_cast<std::size_t>(f.doc.m_nBlocks);
-    repeats += static_cast<std::size_t>(f.doc.m_nBlocks - f.doc.m_nUniqueBlocks);
+    for (const BlockInfo& b : f.tables.m_pBlocks) mirrored += (b.bXFlip || b.bYFlip) ? 1 : 0;
+    records += static_cast<std::size_t>(f.tables.BlockCount());
+    repeats += static_cast<std::size_t>(f.tables.BlockCount() - f.tables.UniqueBlockCount());
   }
   // The sheets must really exercise repeats and mirrors.
   EXPECT_GT(repeats * 3, records);
   EXPECT_GT(mirrored * 8, records);
 }
 
-// The hand-made check behind the matcher: earlier pixels against mirrored later
-// ones; records that do not exist never match.
-TEST(MatchBlocks, BlocksMatchComparesEarlierPixelsWithMirroredLaterOnesAndRefusesBadRecords) {
+// The hand-made check behind the matcher: earlier pixels against mirrored later ones.
+TEST(MatchBlocks, MatchComparesEarlierPixelsWithMirroredLaterOnes) {
   const Cell p = Asymmetric();
   ExportFixture m;
   m.MakeSheet(24, 8, kPool);
@@ -181,11 +181,11 @@ TEST(MatchBlocks, BlocksMatchComparesEarlierPixelsWithMirroredLaterOnesAndRefuse
   m.FillCell(2, 0, Mirror(p, true, true));
   m.AddAnimation("row", {Cells(0, 0, 3, 1)});
   m.Prepare({.forceFirst = true, .firstTrans = true, .paletteFile = {}});
-  const auto& blocks = m.doc.m_pBlocks;
+  const CSheetColours sheet(m.doc.m_pImage.get());
+  const CBlockMatcher matcher(sheet, TransparentColour(m.doc.m_pImage.get()));
   for (auto [i, j, yFlip, xFlip, match] : {std::tuple{2, 1, false, false, false}, {2, 1, false, true, true},
-                                            {3, 1, true, true, true}, {3, 2, true, false, true}, {1, 0, false, false, false},
-                                            {4, 0, false, false, false}, {-1, 0, false, false, false}}) {
-    EXPECT_EQ(m.doc.BlocksMatch(blocks, i, j, yFlip, xFlip), match) << i << " " << j << " " << yFlip << xFlip;
+                                            {3, 1, true, true, true}, {3, 2, true, false, true}, {1, 0, false, false, false}}) {
+    EXPECT_EQ(matcher.Match(m.Block(i), m.Block(j), {yFlip, xFlip}), match) << i << " " << j << " " << yFlip << xFlip;
   }
 }
 
@@ -254,9 +254,10 @@ TEST(PreparePaletteRandom, SkippingFullPalettesGivesThePlainFirstFit) {
     for (GbcPalette& l : loaded)
       for (PaletteEntry& e : l) e = pool[static_cast<std::size_t>(std::uniform_int_distribution<int>(0, poolSize - 1)(rng))];
 
-    Palettes fast, plain;
+    Palettes plain;
+    CExportTables fast;
     CScriptedPrompts prompts;
-    CPaletteAssigner assigner(fast.table, fast.counts, fast.n, prompts);
+    CPaletteAssigner assigner(fast, prompts);
     assigner.Reset(loaded);
     for (std::size_t q = 0; q < loaded.size(); ++q) {
       plain.table[q] = loaded[q];
@@ -273,9 +274,9 @@ TEST(PreparePaletteRandom, SkippingFullPalettesGivesThePlainFirstFit) {
       ASSERT_EQ(a.nPalette, b.nPalette) << "seed " << seed << " record " << r;
       ASSERT_EQ(a.Pixels, b.Pixels) << "seed " << seed << " record " << r;
     }
-    ASSERT_EQ(fast.n, plain.n) << seed;
-    ASSERT_EQ(fast.counts, plain.counts) << seed;
-    ASSERT_EQ(fast.table, plain.table) << seed;
+    ASSERT_EQ(fast.m_nPalettes, plain.n) << seed;
+    ASSERT_EQ(fast.m_nPaletteColours, plain.counts) << seed;
+    ASSERT_EQ(fast.m_Palettes, plain.table) << seed;
     ASSERT_EQ(prompts.m_messages, plain.messages) << seed;
     limitReached += plain.messages.empty() ? 0 : 1;
   }

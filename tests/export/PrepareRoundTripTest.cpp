@@ -110,14 +110,14 @@ TEST(PrepareRoundTrip, ExportedFilesRedrawEveryFrame) {
     MakeRandomDocument(f, rng);
     const ExportSwitches sw{.forceFirst = (seed & 1) != 0, .firstTrans = (seed & 2) != 0, .paletteFile = {}};
     f.Prepare(sw);
-    ASSERT_LE(f.doc.m_nPalettes, 256);
+    ASSERT_LE(f.tables.m_nPalettes, 256);
     CAsmFile file;
     ASSERT_TRUE(file.Open("roundtrip.asm"));
-    WriteAnimExport(f.doc, file);
+    WriteAnimExport(f.doc, f.tables, file);
     const DecodedExport decoded = DecodeExport(file.Bytes());
-    ASSERT_EQ(decoded.palettes.size(), static_cast<std::size_t>(f.doc.m_nPalettes));
-    ASSERT_EQ(decoded.blockPalettes.size(), static_cast<std::size_t>(f.doc.m_nUniqueBlocks));
-    ASSERT_EQ(decoded.graphics.size(), static_cast<std::size_t>(f.doc.m_nUniqueBlocks));
+    ASSERT_EQ(decoded.palettes.size(), static_cast<std::size_t>(f.tables.m_nPalettes));
+    ASSERT_EQ(decoded.blockPalettes.size(), static_cast<std::size_t>(f.tables.UniqueBlockCount()));
+    ASSERT_EQ(decoded.graphics.size(), static_cast<std::size_t>(f.tables.UniqueBlockCount()));
     ASSERT_EQ(decoded.animations.size(), f.doc.m_animations.size());
     for (std::size_t a = 0; a < decoded.animations.size(); ++a) {
       const CAnimation& animation = *f.doc.m_animations[a];

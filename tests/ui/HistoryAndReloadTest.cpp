@@ -89,7 +89,9 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
 
   QTest::keyClick(&m_app.MainFrame(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(CanvasPixel(0, 0), CellColour(1, 0));
-  EXPECT_EQ(CanvasPixel(10, 10), QColor(Qt::white));
+  EXPECT_EQ(CanvasPixel(10, 10), CellColour(0, 1));  // the selection is back, carried at the pointer
+  CRect selection;
+  EXPECT_TRUE(m_doc->GetSelection(selection));
   EXPECT_FALSE(m_doc->IsModified());  // back at the saved state
   m_app.MainFrame().OnIdle();
   EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo Place Frame");
