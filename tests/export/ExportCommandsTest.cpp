@@ -256,12 +256,12 @@ TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndW
 
   // A prefix is checked before the file is chosen, and then starts the label.
   prompts.QueueDialog({DialogAction::Set(CExportPaletteDlg::IDC_LABEL_PREFIX, "9x"), DialogAction::Ok()});
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   EXPECT_EQ(prompts.m_messages,
             (std::vector<std::string>{"ERROR: The label prefix 9x starts with a digit, which no assembler label can\n"}));
   prompts.QueueDialog({DialogAction::Set(CExportPaletteDlg::IDC_LABEL_PREFIX, "Pal"), DialogAction::Ok()});
   prompts.QueueFile((dir / "p.asm").string());
-  doc.OnExportPalette();
+  OnExportPalette(doc);
   EXPECT_NE(ReadText(dir / "p.asm").find("\nPalPaletteData:\r\n"), std::string::npos);
 }
 
