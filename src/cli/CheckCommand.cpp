@@ -42,7 +42,9 @@ class CCheckPrompts : public CConsolePrompts {
 nlohmann::ordered_json FrameJson(const FrameCheck& frame) {
   return {{"frame", frame.nFrame},       {"width", frame.nWidth},   {"height", frame.nHeight},
           {"objects", frame.nObjects},   {"drawn", frame.nDrawn},   {"perLine", frame.nPerLine},
-          {"palettes", frame.nPalettes}, {"pixelsChanged", frame.nChangedPixels}};
+          {"palettes", frame.nPalettes}, {"pixelsChanged", frame.nChangedPixels},
+          {"pixelsHidden", frame.nHiddenPixels}, {"offsetX", frame.nOffsetX},
+          {"offsetY", frame.nOffsetY}};
 }
 
 std::string Json(const ExportCheck& check, const std::vector<CheckLine>& lines) {
@@ -53,9 +55,11 @@ std::string Json(const ExportCheck& check, const std::vector<CheckLine>& lines) 
     animations.push_back({{"name", animation.strName}, {"frames", frames}});
   }
   nlohmann::ordered_json over = nlohmann::ordered_json::array(), changed = nlohmann::ordered_json::array();
+  nlohmann::ordered_json hidden = nlohmann::ordered_json::array();
   for (const CheckLine& line : lines) {
     if (line.kind == CheckLine::Kind::kOver) over.push_back(line.strText);
     if (line.kind == CheckLine::Kind::kChanged) changed.push_back(line.strText);
+    if (line.kind == CheckLine::Kind::kHidden) hidden.push_back(line.strText);
   }
   const nlohmann::ordered_json document = {
       {"animations", animations},
@@ -72,6 +76,7 @@ std::string Json(const ExportCheck& check, const std::vector<CheckLine>& lines) 
         {"banks", kTileBanks}}},
       {"over", over},
       {"changed", changed},
+      {"hidden", hidden},
       {"fits", check.Fits()}};
   // Names are bytes from the document: anything that is not UTF-8 is replaced, not refused.
   return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
@@ -86,6 +91,7 @@ std::string Text(const std::vector<CheckLine>& lines) {
 int RunCheck(const ExportArguments& args, bool json) {
   CCheckPrompts prompts;
   CExportRun run(prompts);
+  run.Exporter().WriteValuesPastByte();  // reported below as limits, not refused
   if (!run.Build(args, args.strDocument)) return kExitFailure;
   try {
     const DecodedExport decoded = DecodeExport(run.Bytes());

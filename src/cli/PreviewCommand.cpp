@@ -25,6 +25,8 @@ struct PreviewArguments {
   bool bOneAnimation = false;  // --animation given, even as ""
   int nScale = 2;
   std::string strBackground;  // empty: the checkerboard
+  bool bMarkLimits = false;
+  int nColumns = 0;  // 0: one row per animation, wrapped at the side limit
 };
 
 // "RRGGBB" in hexadecimal; nothing for any other text.
@@ -79,7 +81,8 @@ bool RunPreview(const ExportArguments& exportArgs, const PreviewArguments& args)
   settings.nCanvasHeight = run.Doc().m_nCanvasHeight;
   settings.nScale = args.nScale;
   settings.background = ParseColour(args.strBackground);
-  settings.bFirstTrans = exportArgs.options.m_bFirstTrans;
+  settings.bMarkLimits = args.bMarkLimits;
+  settings.nColumns = args.nColumns;
   std::vector<std::uint8_t> png, gif;
   try {
     const DecodedExport file = DecodeExport(run.Bytes());
@@ -114,6 +117,10 @@ void AddPreviewCommand(CLI::App& app, int& exitStatus) {
       ->check(CLI::Range(kMinPreviewScale, kMaxPreviewScale));
   command->add_option("--background", args->strBackground, "Background colour (default: a grey checkerboard)")
       ->check(ColourText());
+  command->add_flag("--mark-limits", args->bMarkLimits,
+                    "Outline in red the objects past the 10th on a line and those of palette 8 or more");
+  command->add_option("--columns", args->nColumns, "Continue an animation on the next row after this many frames")
+      ->check(CLI::Range(1, static_cast<int>(kMaxPreviewSide)));
   CLI::Option* animation = command->add_option("--animation", args->strAnimation, "Draw only the animation of this name");
   CLI::Option* gif = command->add_option("--gif", args->strGif, "Also write the animations as one looping GIF")
                          ->check(NonEmptyPath());

@@ -74,6 +74,7 @@ void CPxoDoc::Apply(std::unique_ptr<CEditStep> step) {
   m_history.Push(std::move(step));
   SetModifiedFlag(!m_history.IsAtSaved());
   applied.Do(*this);
+  NotifyStateChanged();
 }
 
 void CPxoDoc::SetCurrentAnimation(CAnimation* animation) {
@@ -134,6 +135,7 @@ bool CPxoDoc::OnNewDocument() { return CDocument::OnNewDocument(); }
 bool CPxoDoc::OnSaveDocument(const std::string& path) {
   if (!CDocument::OnSaveDocument(path)) return false;
   m_history.MarkSaved();
+  NotifyStateChanged();
   return true;
 }
 

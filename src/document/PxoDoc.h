@@ -81,9 +81,16 @@ class CPxoDoc : public CDocument {
 
   // Undo and redo. The modified flag follows the history: saving marks its
   // position, and the document is modified exactly when it is elsewhere.
+  // Every move of the history is told to the document's observers.
   CEditHistory& History() { return m_history; }
-  void OnEditUndo() { m_history.Undo(*this); }
-  void OnEditRedo() { m_history.Redo(*this); }
+  void OnEditUndo() {
+    m_history.Undo(*this);
+    NotifyStateChanged();
+  }
+  void OnEditRedo() {
+    m_history.Redo(*this);
+    NotifyStateChanged();
+  }
 
   ISettings& Settings() { return m_settings; }
 

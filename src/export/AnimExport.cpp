@@ -7,6 +7,7 @@
 
 #include "document/PxoDoc.h"
 #include "export/AsmLabels.h"
+#include "export/ByteFields.h"
 #include "export/FrameBounds.h"
 #include "export/FrameLayout.h"
 #include "framework/FileException.h"
@@ -125,6 +126,8 @@ bool CAnimExport::CheckDocument() {
   if (!m_doc.m_pImage->HasPalette()) return Refuse(kMsgImageHasNoPalette);
   if (auto problem = FindFrameOutsideSheet(m_doc)) return Refuse(*problem);
   if (auto problem = FindLabelProblem(m_doc)) return Refuse(*problem);
+  if (!m_bRefusePastByte) return true;
+  if (auto problem = FindValuePastByte(m_doc)) return Refuse(*problem);
   return true;
 }
 
@@ -149,6 +152,9 @@ bool CAnimExport::Build(const ExportOptions& options, const std::string& path) {
     PrepareExportData(m_doc, options, m_prompts, m_tables);
   } catch (const CFileException& e) {
     return Refuse(e.GetErrorMessage());  // the palette file could not be read
+  }
+  if (m_bRefusePastByte) {
+    if (auto problem = PaletteCountPastByte(m_tables.m_nPalettes)) return Refuse(*problem);
   }
   if (!m_file.Open(path)) return false;
   WriteAnimExport(m_doc, m_tables, m_file);

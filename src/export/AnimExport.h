@@ -34,14 +34,19 @@ class CAnimExport {
  public:
   CAnimExport(CPxoDoc& doc, IPrompts& prompts) : m_doc(doc), m_prompts(prompts) {}
 
-  // An image with a palette, every frame inside it, every label sound. Each
-  // failure shows its message and returns false before anything is changed.
+  // An image with a palette, every frame inside it, every label sound, every
+  // offset and size within its byte. Each failure shows its message and returns
+  // false before anything is changed.
   bool CheckDocument();
+  // Writes values past a byte instead of refusing them: for the check, which
+  // reads the file back and reports them itself.
+  void WriteValuesPastByte() { m_bRefusePastByte = false; }
   // Copies the palette of the image file over the document image's palette,
   // as far as the document image's palette reaches. False after a message.
   bool Remap(const std::string& imagePath);
   // Rebuilds the export tables and writes the whole file in memory. False when
-  // the palette file cannot be read (its error is shown).
+  // the palette file cannot be read or the palettes outnumber their count's
+  // byte (the error is shown).
   bool Build(const ExportOptions& options, const std::string& path);
   // Rewrites the built file's labels in the style (a plain style changes nothing).
   void StyleLabels(const AsmLabelStyle& style);
@@ -59,6 +64,7 @@ class CAnimExport {
   IPrompts& m_prompts;
   CExportTables m_tables;
   CAsmFile m_file;
+  bool m_bRefusePastByte = true;
 };
 
 }  // namespace pixolan

@@ -21,9 +21,36 @@ std::string FrameSummary(const FrameCheck& frame) {
          Count(frame.nChangedPixels, "pixel", "pixels") + " changed";
 }
 
-void AddFrame(const FrameCheck& frame, std::vector<CheckLine>& lines) {
+// Values the file holds that an assembler would cut to a byte.
+void AddPastByte(const FrameCheck& frame, const std::string& name, std::vector<CheckLine>& lines) {
+  const std::string offsets = " (limit " + std::to_string(kMinOffset) + " to " + std::to_string(kMaxOffset) + ")";
+  if (!OffsetFitsByte(frame.nOffsetX)) {
+    lines.push_back({Kind::kOver, name + ": X offset " + std::to_string(frame.nOffsetX) + offsets});
+  }
+  if (!OffsetFitsByte(frame.nOffsetY)) {
+    lines.push_back({Kind::kOver, name + ": Y offset " + std::to_string(frame.nOffsetY) + offsets});
+  }
+  const std::string sizes = " (limit " + std::to_string(kMaxFrameBlocks) + ")";
+  if (!BlocksFitByte(frame.nWidth)) {
+    lines.push_back({Kind::kOver, name + ": " + std::to_string(frame.nWidth) + " blocks wide" + sizes});
+  }
+  if (!BlocksFitByte(frame.nHeight)) {
+    lines.push_back({Kind::kOver, name + ": " + std::to_string(frame.nHeight) + " blocks tall" + sizes});
+  }
+}
+
+// The cause of pixels that vanish, and without the first-colour rule its cure.
+void AddHidden(const FrameCheck& frame, const std::string& name, bool firstTrans, std::vector<CheckLine>& lines) {
+  if (frame.nHiddenPixels == 0) return;
+  lines.push_back({Kind::kHidden, name + ": " + Count(frame.nHiddenPixels, "pixel uses", "pixels use") +
+                                      " colour 0, which the console never draws" +
+                                      (firstTrans ? "" : " (try --first-trans)")});
+}
+
+void AddFrame(const FrameCheck& frame, bool firstTrans, std::vector<CheckLine>& lines) {
   const std::string name = FrameName(frame);
   lines.push_back({Kind::kFrame, FrameSummary(frame)});
+  AddPastByte(frame, name, lines);
   if (frame.TooManyObjects()) {
     lines.push_back({Kind::kOver, name + ": " + Count(frame.nObjects, "object", "objects") + " (limit " +
                                       std::to_string(kObjectsPerFrame) + ")"});
@@ -40,6 +67,7 @@ void AddFrame(const FrameCheck& frame, std::vector<CheckLine>& lines) {
     lines.push_back({Kind::kChanged,
                      name + ": " + Count(frame.nChangedPixels, "pixel differs", "pixels differ") + " from the sheet"});
   }
+  AddHidden(frame, name, firstTrans, lines);
 }
 
 std::string TileMemory(const ExportCheck& check) {
@@ -60,6 +88,11 @@ void AddExport(const ExportCheck& check, std::vector<CheckLine>& lines) {
     lines.push_back({Kind::kOver, "export: " + Count(check.nPalettes, "palette", "palettes") + " (limit " +
                                       std::to_string(kObjectPalettes) + ")"});
   }
+  if (check.PaletteCountPastByte()) {
+    lines.push_back({Kind::kOver, "export: " + Count(check.nPalettes, "palette", "palettes") +
+                                      ", more than the palette count's byte holds (limit " +
+                                      std::to_string(kMaxPaletteCount) + ")"});
+  }
   if (check.bRanOutOfPalettes) {
     lines.push_back({Kind::kOver, "export: ran out of palettes, some blocks use palette 0"});
   }
@@ -76,6 +109,7 @@ std::string CheckLine::Printed() const {
   switch (kind) {
     case Kind::kOver: return "over: " + strText;
     case Kind::kChanged: return "changed: " + strText;
+    case Kind::kHidden: return "hidden: " + strText;
     case Kind::kExport: return "export: " + strText;
     case Kind::kResult: return "result: " + strText;
     case Kind::kFrame: break;
@@ -87,7 +121,7 @@ std::vector<CheckLine> CheckReport(const ExportCheck& check) {
   std::vector<CheckLine> lines;
   for (const AnimationCheck& animation : check.animations) {
     if (animation.frames.empty()) lines.push_back({Kind::kFrame, "\"" + animation.strName + "\": no frames"});
-    for (const FrameCheck& frame : animation.frames) AddFrame(frame, lines);
+    for (const FrameCheck& frame : animation.frames) AddFrame(frame, check.bFirstTrans, lines);
   }
   AddExport(check, lines);
   std::int64_t over = 0, changed = 0;

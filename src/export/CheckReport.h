@@ -9,11 +9,11 @@
 namespace pixolan {
 
 struct CheckLine {
-  enum class Kind { kFrame, kOver, kChanged, kExport, kResult };
+  enum class Kind { kFrame, kOver, kChanged, kHidden, kExport, kResult };
   Kind kind;
   std::string strText;  // without the kind's prefix
 
-  // "over: ", "changed: ", "export: ", "result: ", nothing for a frame.
+  // "over: ", "changed: ", "hidden: ", "export: ", "result: ", nothing for a frame.
   std::string Printed() const;
 };
 

@@ -22,16 +22,16 @@ struct FrameContext {
   const DecodedExport& decoded;
   const CSheetColours& sheet;
   PaletteEntry transparent;
-  bool bFirstTrans;
 };
 
 Appearance OnSheet(const PaletteEntry& colour, const FrameContext& context) {
-  if (context.bFirstTrans && SameColour(colour, context.transparent)) return {true, 0};
+  if (SameColour(colour, context.transparent)) return {true, 0};
   return {false, GbcColourWord(colour)};
 }
 
+// The console never draws colour 0 of an object, in any palette.
 Appearance Shown(std::uint32_t word, int index, const FrameContext& context) {
-  if (context.bFirstTrans && index == 0) return {true, 0};
+  if (index == 0) return {true, 0};
   return {false, context.decoded.ColourWord(word, index)};
 }
 
@@ -39,14 +39,16 @@ Appearance Shown(std::uint32_t word, int index, const FrameContext& context) {
 bool CheckBlock(std::uint32_t word, std::int32_t cx, std::int32_t cy, const FrameContext& context, FrameCheck& out) {
   std::array<PaletteEntry, 64> colours{};
   context.sheet.CellColours(cx, cy, colours);
-  bool drawn = !context.bFirstTrans;
+  bool drawn = false;
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
       const int index = context.decoded.ColourIndex(word, x, y);
-      drawn = drawn || index != 0;
-      if (Shown(word, index, context) != OnSheet(colours[static_cast<std::size_t>(8 * y + x)], context)) {
-        ++out.nChangedPixels;
-      }
+      const Appearance shown = Shown(word, index, context);
+      const Appearance sheet = OnSheet(colours[static_cast<std::size_t>(8 * y + x)], context);
+      drawn = drawn || !shown.bTransparent;
+      if (shown == sheet) continue;
+      ++out.nChangedPixels;
+      if (shown.bTransparent && !sheet.bTransparent) ++out.nHiddenPixels;
     }
   }
   return drawn;
@@ -55,6 +57,8 @@ bool CheckBlock(std::uint32_t word, std::int32_t cx, std::int32_t cy, const Fram
 void CheckFrame(const CAnimFrame& source, const DecodedFrame& frame, const FrameContext& context, FrameCheck& out) {
   out.nWidth = frame.nWidth;
   out.nHeight = frame.nHeight;
+  out.nOffsetX = frame.nOffsetX;
+  out.nOffsetY = frame.nOffsetY;
   if (!frame.HasBlockMap()) return;
   out.nObjects = frame.nWidth * frame.nHeight;
   out.nPerLine = frame.nWidth;
@@ -82,10 +86,11 @@ int ExportCheck::TileBanksNeeded() const {
 }
 
 bool ExportCheck::Fits() const {
-  if (TooManyPalettes() || bRanOutOfPalettes || TileBanksNeeded() == 0) return false;
+  if (TooManyPalettes() || PaletteCountPastByte() || bRanOutOfPalettes || TileBanksNeeded() == 0) return false;
   for (const AnimationCheck& animation : animations) {
     for (const FrameCheck& frame : animation.frames) {
-      if (frame.TooManyObjects() || frame.TooManyPerLine() || frame.TooManyPalettes() || frame.nChangedPixels > 0) {
+      if (frame.TooManyObjects() || frame.TooManyPerLine() || frame.TooManyPalettes() || frame.OffsetsPastByte() ||
+          frame.SizePastByte() || frame.nChangedPixels > 0) {
         return false;
       }
     }
@@ -101,8 +106,9 @@ std::size_t ExportCheck::FrameCount() const {
 
 ExportCheck CheckExport(const CPxoDoc& doc, const DecodedExport& decoded, bool firstTrans, bool ranOutOfPalettes) {
   const CSheetColours sheet(doc.m_pImage.get());
-  const FrameContext context{decoded, sheet, TransparentColour(doc.m_pImage.get()), firstTrans};
+  const FrameContext context{decoded, sheet, TransparentColour(doc.m_pImage.get())};
   ExportCheck check;
+  check.bFirstTrans = firstTrans;
   check.nPalettes = static_cast<std::int64_t>(decoded.palettes.size());
   check.nUniqueBlocks = static_cast<std::int64_t>(decoded.graphics.size());
   check.bRanOutOfPalettes = ranOutOfPalettes;

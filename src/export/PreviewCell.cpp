@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "export/LimitMarks.h"
+
 namespace pixolan {
 namespace {
 
@@ -18,7 +20,7 @@ void PaintBackground(CRgbPicture& picture, int left, int top, int width, int hei
 // Draws block word `word` with its top-left pixel at canvas (x0, y0), skipping
 // what lies outside the width x height canvas.
 void DrawBlock(CRgbPicture& picture, int left, int top, std::int64_t x0, std::int64_t y0, std::uint32_t word,
-               const DecodedExport& file, const PreviewSettings& settings, int width, int height) {
+               const DecodedExport& file, int width, int height) {
   for (int y = 0; y < 8; ++y) {
     const std::int64_t cy = y0 + y;
     if (cy < 0 || cy >= height) continue;
@@ -26,7 +28,7 @@ void DrawBlock(CRgbPicture& picture, int left, int top, std::int64_t x0, std::in
       const std::int64_t cx = x0 + x;
       if (cx < 0 || cx >= width) continue;
       const int index = file.ColourIndex(word, x, y);
-      if (index == 0 && settings.bFirstTrans) continue;
+      if (index == 0) continue;  // the console never draws colour 0
       picture.Set(left + static_cast<int>(cx), top + static_cast<int>(cy), ExpandGbcColour(file.ColourWord(word, index)));
     }
   }
@@ -44,13 +46,19 @@ void DrawPreviewCell(CRgbPicture& picture, int left, int top, const DecodedExpor
   constexpr std::int64_t kFar = std::int64_t{1} << 40;
   const std::int64_t originX = settings.nCanvasWidth / 2 + std::clamp(frame->nOffsetX, -kFar, kFar);
   const std::int64_t originY = settings.nCanvasHeight / 2 + std::clamp(frame->nOffsetY, -kFar, kFar);
-  for (std::int64_t row = 0; row < frame->nHeight; ++row) {
-    const std::int64_t y0 = originY + 8 * row;
-    if (y0 + 8 <= 0 || y0 >= height) continue;
-    for (std::int64_t col = 0; col < frame->nWidth; ++col) {
-      const std::int64_t x0 = originX + 8 * col;
-      if (x0 + 8 <= 0 || x0 >= width) continue;
-      DrawBlock(picture, left, top, x0, y0, frame->Word(col, row), file, settings, width, height);
+  // Marks go on after every block, so that no neighbouring block covers one.
+  for (const bool marks : {false, true}) {
+    if (marks && !settings.bMarkLimits) break;
+    for (std::int64_t row = 0; row < frame->nHeight; ++row) {
+      const std::int64_t y0 = originY + 8 * row;
+      if (y0 + 8 <= 0 || y0 >= height) continue;
+      for (std::int64_t col = 0; col < frame->nWidth; ++col) {
+        const std::int64_t x0 = originX + 8 * col;
+        if (x0 + 8 <= 0 || x0 >= width) continue;
+        const std::uint32_t word = frame->Word(col, row);
+        if (!marks) DrawBlock(picture, left, top, x0, y0, word, file, width, height);
+        else if (ObjectPastLimits(file, word, col)) OutlineObject(picture, left, top, x0, y0, width, height);
+      }
     }
   }
 }

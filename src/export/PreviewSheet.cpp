@@ -1,6 +1,7 @@
 #include "export/PreviewSheet.h"
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "image/GifWriter.h"
@@ -40,21 +41,43 @@ void CheckSize(const PreviewSettings& settings, std::size_t cols, std::size_t ro
   }
 }
 
+// Cells a row: the chosen number, or as many as stay within the side limit.
+// When not even one cell does, wrapping cannot help: the size check refuses
+// the sheet as it would be laid out unwrapped.
+std::size_t CellsPerRow(const PreviewSettings& settings) {
+  if (settings.nColumns > 0) return static_cast<std::size_t>(settings.nColumns);
+  const std::int64_t cell = settings.nCanvasWidth * settings.nScale;  // both checked to lie within limits later
+  if (cell <= 0 || cell > kMaxPreviewSide) return std::numeric_limits<std::size_t>::max();
+  return static_cast<std::size_t>(kMaxPreviewSide / cell);
+}
+
+std::size_t RowsOf(std::size_t frames, std::size_t perRow) { return frames == 0 ? 1 : 1 + (frames - 1) / perRow; }
+
 }  // namespace
 
 CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::size_t> animations,
                                const PreviewSettings& settings) {
-  std::size_t cols = 1;
-  for (const std::size_t a : animations) cols = std::max(cols, file.animations.at(a).frames.size());
-  const std::size_t rows = std::max<std::size_t>(1, animations.size());
-  CheckSize(settings, cols, rows);
+  const std::size_t perRow = std::max<std::size_t>(1, CellsPerRow(settings));
+  std::size_t cols = 1, rows = 0;
+  for (const std::size_t a : animations) {
+    const std::size_t frames = file.animations.at(a).frames.size();
+    cols = std::max(cols, std::min(frames, perRow));
+    rows += RowsOf(frames, perRow);
+  }
+  CheckSize(settings, cols, std::max<std::size_t>(1, rows));
   const int cellWidth = static_cast<int>(settings.nCanvasWidth), cellHeight = static_cast<int>(settings.nCanvasHeight);
-  CRgbPicture sheet(cellWidth * static_cast<int>(cols), cellHeight * static_cast<int>(rows));
-  for (std::size_t row = 0; row < rows; ++row) {
-    const std::vector<DecodedFrame>* frames = row < animations.size() ? &file.animations.at(animations[row]).frames : nullptr;
-    for (std::size_t col = 0; col < cols; ++col) {
-      const DecodedFrame* frame = frames != nullptr && col < frames->size() ? &(*frames)[col] : nullptr;
-      DrawPreviewCell(sheet, cellWidth * static_cast<int>(col), cellHeight * static_cast<int>(row), file, frame, settings);
+  CRgbPicture sheet(cellWidth * static_cast<int>(cols), cellHeight * static_cast<int>(std::max<std::size_t>(1, rows)));
+  if (rows == 0) DrawPreviewCell(sheet, 0, 0, file, nullptr, settings);
+  std::size_t row = 0;
+  for (const std::size_t a : animations) {
+    const std::vector<DecodedFrame>& frames = file.animations.at(a).frames;
+    const std::size_t animationRows = RowsOf(frames.size(), perRow);
+    for (std::size_t r = 0; r < animationRows; ++r, ++row) {
+      for (std::size_t col = 0; col < cols; ++col) {
+        const std::size_t f = r * perRow + col;
+        const DecodedFrame* frame = f < frames.size() ? &frames[f] : nullptr;
+        DrawPreviewCell(sheet, cellWidth * static_cast<int>(col), cellHeight * static_cast<int>(row), file, frame, settings);
+      }
     }
   }
   return sheet.Scaled(settings.nScale);

@@ -22,9 +22,10 @@ inline constexpr int kMaxPreviewScale = 8;
 inline constexpr std::int64_t kMaxPreviewSide = 16384;
 inline constexpr std::int64_t kMaxPreviewBytes = std::int64_t{256} << 20;
 
-// Frame k of the a-th listed animation (both from 1) fills the cell at column
-// k - 1, row a - 1; cells without a frame show the background. With no frame
-// at all the sheet is one empty cell. Throws PreviewError.
+// Each listed animation starts a row and continues on the next after every
+// nColumns frames (none given: as many as fit the side limit, at least one);
+// cells without a frame show the background. With no frame at all the sheet is
+// one empty cell. Throws PreviewError.
 CRgbPicture RenderPreviewSheet(const DecodedExport& file, std::span<const std::size_t> animations,
                                const PreviewSettings& settings);
 

@@ -73,14 +73,41 @@ void CDocument::UpdateAllViews(CView* sender, UpdateHint hint) {
   }
 }
 
+void CDocument::AddObserver(CDocumentObserver* observer) {
+  if (observer != nullptr && std::find(m_observers.begin(), m_observers.end(), observer) == m_observers.end()) {
+    m_observers.push_back(observer);
+  }
+}
+
+void CDocument::RemoveObserver(CDocumentObserver* observer) { std::erase(m_observers, observer); }
+
+void CDocument::NotifyStateChanged() {
+  // A copy: an observer may detach itself meanwhile.
+  const std::vector<CDocumentObserver*> observers = m_observers;
+  for (CDocumentObserver* observer : observers) observer->OnDocumentStateChanged(*this);
+}
+
 void CDocument::SetPathName(const std::string& path) {
   m_strPathName = path;
   m_strTitle = std::filesystem::path(path).filename().string();
+  NotifyStateChanged();
+}
+
+void CDocument::SetTitle(const std::string& title) {
+  m_strTitle = title;
+  NotifyStateChanged();
 }
 
 void CDocument::SetDefaultTitle(int n) {
   m_strDefaultTitle = DocumentTypeName() + std::to_string(n);
   if (m_strPathName.empty()) m_strTitle = m_strDefaultTitle;
+  NotifyStateChanged();
+}
+
+void CDocument::SetModifiedFlag(bool modified) {
+  if (m_bModified == modified) return;
+  m_bModified = modified;
+  NotifyStateChanged();
 }
 
 bool CDocument::OnNewDocument() {
@@ -88,6 +115,7 @@ bool CDocument::OnNewDocument() {
   m_strPathName.clear();
   m_strTitle = m_strDefaultTitle;
   m_bModified = false;
+  NotifyStateChanged();
   return true;
 }
 
@@ -107,11 +135,12 @@ bool CDocument::OnOpenDocument(const std::string& pathAsGiven) {
     m_strPathName.clear();
     m_strTitle = m_strDefaultTitle;
     m_bModified = false;
+    NotifyStateChanged();
     m_prompts.MessageBox(e.GetErrorMessage());
     return false;
   }
-  SetPathName(path);
   m_bModified = false;
+  SetPathName(path);
   return true;
 }
 
@@ -126,8 +155,8 @@ bool CDocument::OnSaveDocument(const std::string& pathAsGiven) {
     m_prompts.MessageBox(e.GetErrorMessage());
     return false;
   }
-  SetPathName(path);
   m_bModified = false;
+  SetPathName(path);
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/Archive.h"
+#include "framework/DocumentObserver.h"
 #include "framework/Prompts.h"
 #include "framework/UpdateHint.h"
 #include "framework/View.h"
@@ -28,16 +29,20 @@ class CDocument {
   void RemoveView(CView* view);
   // Every attached view but the sender receives the hint.
   void UpdateAllViews(CView* sender, UpdateHint hint);
+  // Observers hear of every change of the modified flag, title or path (and of a
+  // derived document's history), after it is made.
+  void AddObserver(CDocumentObserver* observer);
+  void RemoveObserver(CDocumentObserver* observer);
 
   const std::string& GetPathName() const { return m_strPathName; }
   void SetPathName(const std::string& path);
   const std::string& GetTitle() const { return m_strTitle; }
-  void SetTitle(const std::string& title) { m_strTitle = title; }
+  void SetTitle(const std::string& title);
   // The title of the n-th new document of this type ("Pixolan1"); kept while
   // the document has no file, also across OnNewDocument and failed opens.
   void SetDefaultTitle(int n);
   bool IsModified() const { return m_bModified; }
-  void SetModifiedFlag(bool modified = true) { m_bModified = modified; }
+  void SetModifiedFlag(bool modified = true);
 
   virtual bool OnNewDocument();
   virtual void DeleteContents() {}
@@ -64,12 +69,15 @@ class CDocument {
   IPrompts& Prompts() { return m_prompts; }
 
  protected:
+  // Tells every observer that the document's state changed.
+  void NotifyStateChanged();
   // The initial name of Save As: the file's name, or the title for a new document.
   std::string SuggestedFileName() const;
   IPrompts& m_prompts;
 
  private:
   std::vector<CView*> m_views;
+  std::vector<CDocumentObserver*> m_observers;
   std::string m_strPathName;
   std::string m_strDefaultTitle = "Untitled";
   std::string m_strTitle = m_strDefaultTitle;

@@ -10,7 +10,7 @@
 
 #include "document/PxoDoc.h"
 #include "ui/AnimListBox.h"
-#include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/TextCodec.h"
 #include "ui/UpDownControl.h"
@@ -168,9 +168,9 @@ void CPxoAnimDetails::TransferToControls() {
 void CPxoAnimDetails::ShowContextMenu(const QPoint& globalPos) {
   emit activated();
   QMenu menu("Anim List", this);
-  menu.addAction("Add Animation", this, [this] { m_doc.OnAddAnimation(); });
-  menu.addAction("Insert Frame", this, [this] { m_doc.OnInsertFrame(); });
-  menu.addAction("Properties", this, [this] { m_doc.OnAnimProperties(); });
+  CommandContext context;
+  context.doc = &m_doc;
+  AddCommands(menu, "Anim List", context);
   menu.exec(globalPos);
 }
 

@@ -20,9 +20,8 @@ class CUpDownControl;
 class CPxoAnimDetails : public QWidget {
   Q_OBJECT
  public:
-  enum ControlId { IDC_ANIM_LIST = 1000, IDC_FRAME = 1001, IDC_FRAMES = 1002, IDC_SPIN = 1008,
-                   IDC_FIRST = 1009, IDC_PREV = 1010, IDC_PLAY = 1011, IDC_STOP = 1012, IDC_NEXT = 1013,
-                   IDC_LAST = 1014 };
+  // The six buttons' control ids.
+  enum ControlId { IDC_FIRST = 1009, IDC_PREV = 1010, IDC_PLAY = 1011, IDC_STOP = 1012, IDC_NEXT = 1013, IDC_LAST = 1014 };
 
   CPxoAnimDetails(CPxoDoc& doc, QWidget* parent = nullptr);
 

@@ -13,20 +13,19 @@
 
 namespace pixolan {
 
-QImage CCanvasPrinter::RenderCanvas(CPxoDoc& doc) {
+QImage CCanvasPrinter::RenderCanvas(CPxoDoc& doc, CSheetPicture& picture) {
   CSpriteViewModel model(doc);
   const CSize size = model.ScrollSize();
   model.OnSize(size);
   QImage image(std::max(size.cx, 1), std::max(size.cy, 1), QImage::Format_RGB32);
   image.fill(Qt::white);
-  CSheetPicture picture;
   QPainter painter(&image);
-  PaintSpriteView(painter, model, picture.Get(doc), CPoint{0, 0}, image.rect());
+  PaintSpriteView(painter, model, picture.Image(), CPoint{0, 0}, image.rect());
   return image;
 }
 
 void CCanvasPrinter::PaintPage(QPrinter& printer) {
-  const QImage canvas = RenderCanvas(m_doc);
+  const QImage canvas = RenderCanvas(m_doc, m_picture);
   QPainter painter(&printer);
   const QRect page = painter.viewport();
   // The largest whole-number magnification that fits keeps every pixel square and sharp.

@@ -9,21 +9,25 @@ class QWidget;
 namespace pixolan {
 
 class CPxoDoc;
+class CSheetPicture;
 
 class CCanvasPrinter {
  public:
-  CCanvasPrinter(CPxoDoc& doc, QPrinter& printer, QWidget* parent) : m_doc(doc), m_printer(printer), m_parent(parent) {}
+  // picture: the sheet as the document's window draws it.
+  CCanvasPrinter(CPxoDoc& doc, CSheetPicture& picture, QPrinter& printer, QWidget* parent)
+      : m_doc(doc), m_picture(picture), m_printer(printer), m_parent(parent) {}
 
   void PrintWithDialog();
   void Print();
   void Preview();
   // The canvas as the pane draws it at the document's zoom, without the selection's preview.
-  static QImage RenderCanvas(CPxoDoc& doc);
+  static QImage RenderCanvas(CPxoDoc& doc, CSheetPicture& picture);
   // Paints the one page onto the printer.
   void PaintPage(QPrinter& printer);
 
  private:
   CPxoDoc& m_doc;
+  CSheetPicture& m_picture;
   QPrinter& m_printer;
   QWidget* m_parent;
 };

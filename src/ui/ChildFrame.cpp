@@ -4,6 +4,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 
+#include "document/PxoDoc.h"
 #include "ui/AnimDetails.h"
 #include "ui/ImageView.h"
 #include "ui/QtGeometry.h"
@@ -12,16 +13,26 @@
 
 namespace pixolan {
 
-CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent) : QWidget(parent), m_doc(doc) {
+CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
+    : QWidget(parent),
+      m_doc(doc),
+      m_picture(doc),
+      m_bridge(doc,
+               [this](UpdateHint hint) {
+                 if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
+                   m_picture.Invalidate();
+                 }
+               }),
+      m_stateBridge(doc, [this] { emit documentStateChanged(); }) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   m_wndSplitter = new QSplitter(Qt::Horizontal, this);
   m_wndSplitter->setChildrenCollapsible(false);
   m_wndSplitter2 = new QSplitter(Qt::Vertical, m_wndSplitter);
   m_wndSplitter2->setChildrenCollapsible(false);
-  m_pImageView = new CPxoImageView(doc, m_wndSplitter2);
+  m_pImageView = new CPxoImageView(doc, m_picture, m_wndSplitter2);
   m_pAnimDetails = new CPxoAnimDetails(doc, m_wndSplitter2);
-  m_pSpriteView = new CPxoSpriteView(doc, m_wndSplitter);
+  m_pSpriteView = new CPxoSpriteView(doc, m_picture, m_wndSplitter);
   m_wndSplitter->addWidget(m_wndSplitter2);
   m_wndSplitter->addWidget(m_pSpriteView);
   m_wndSplitter2->addWidget(m_pImageView);
@@ -32,12 +43,14 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent) : QWidget(parent), m_doc
   connect(m_pImageView, &CScrollingView::activated, this, [this] { SetActiveView(m_pImageView); });
   connect(m_pSpriteView, &CScrollingView::activated, this, [this] { SetActiveView(m_pSpriteView); });
   connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
+  connect(m_pSpriteView, &CPxoSpriteView::coordinatesChanged, this, &CChildFrame::statusChanged);
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
 }
 
 void CChildFrame::InitialUpdateFrame() {
+  m_picture.Invalidate();
   m_pSpriteView->OnInitialUpdate();
   m_pImageView->OnInitialUpdate();
   m_pAnimDetails->OnInitialUpdate();
@@ -63,7 +76,11 @@ void CChildFrame::RecalcPanes() {
   m_wndSplitter2->setSizes({split.nTopRowHeight, std::max(innerTotal - split.nTopRowHeight, 0)});
 }
 
-void CChildFrame::SetActiveView(QWidget* view) { m_pActiveView = view; }
+void CChildFrame::SetActiveView(QWidget* view) {
+  if (view == m_pActiveView) return;
+  m_pActiveView = view;
+  emit statusChanged();
+}
 
 void CChildFrame::ActivateNextPane(int direction) {
   const QWidget* panes[] = {m_pImageView, m_pAnimDetails, m_pSpriteView};

@@ -1,7 +1,13 @@
 #pragma once
 // A document window: the sheet above the animation list on the left, the canvas
-// on the right; every resize puts the splitter bars back at half the window.
+// on the right; every resize puts the splitter bars back at half the window. It
+// owns the one sheet picture its panes draw and tells when its document's state
+// or its status (active pane, canvas coordinates) changes.
 #include <QWidget>
+
+#include "ui/DocumentStateBridge.h"
+#include "ui/SheetPicture.h"
+#include "ui/ViewBridge.h"
 
 class QSplitter;
 
@@ -20,6 +26,7 @@ class CChildFrame : public QWidget {
   // The initial update (hint 0) of this window's three views.
   void InitialUpdateFrame();
   CPxoDoc& Document() const { return m_doc; }
+  CSheetPicture& Picture() { return m_picture; }
   CPxoImageView* ImageView() const { return m_pImageView; }
   CPxoSpriteView* SpriteView() const { return m_pSpriteView; }
   CPxoAnimDetails* AnimDetails() const { return m_pAnimDetails; }
@@ -32,6 +39,12 @@ class CChildFrame : public QWidget {
   // Puts both splitter bars back at half the window.
   void RecalcPanes();
 
+ signals:
+  // The document's modified flag, title or history changed.
+  void documentStateChanged();
+  // What the status bar shows of this window may have changed.
+  void statusChanged();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -40,6 +53,10 @@ class CChildFrame : public QWidget {
   void SetActiveView(QWidget* view);
 
   CPxoDoc& m_doc;
+  CSheetPicture m_picture;
+  // Before the panes' bridges: the picture is stale before any pane repaints.
+  CViewBridge m_bridge;
+  CDocumentStateBridge m_stateBridge;
   QSplitter* m_wndSplitter = nullptr;
   QSplitter* m_wndSplitter2 = nullptr;
   CPxoImageView* m_pImageView = nullptr;

@@ -9,8 +9,12 @@
 
 namespace pixolan {
 
-CPxoImageView::CPxoImageView(CPxoDoc& doc, QWidget* parent)
-    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
+CPxoImageView::CPxoImageView(CPxoDoc& doc, CSheetPicture& picture, QWidget* parent)
+    : CScrollingView(parent),
+      m_doc(doc),
+      m_model(doc),
+      m_picture(picture),
+      m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
   viewport()->setAutoFillBackground(false);
 }
 
@@ -20,7 +24,6 @@ void CPxoImageView::OnInitialUpdate() {
 }
 
 void CPxoImageView::OnUpdate(UpdateHint hint) {
-  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   m_model.OnSize(ToCSize(viewport()->size()));
   ApplyRepaint(viewport(), m_model.OnUpdate(hint));
   SetScrollSizes(m_model.ScrollSize());
@@ -38,7 +41,7 @@ void CPxoImageView::paintEvent(QPaintEvent* event) {
   const CPoint scroll = ScrollPosition();
   const CRect clipLogical = ToCRect(event->rect().translated(scroll.x, scroll.y));
   if (auto blit = m_model.SheetToDraw(clipLogical)) {
-    const QImage& sheet = m_picture.Get(m_doc);
+    const QImage& sheet = m_picture.Image();
     if (!sheet.isNull()) {
       painter.drawImage(QPoint(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y), sheet,
                         ToQRect(blit->rectSource));

@@ -13,7 +13,8 @@ class CPxoDoc;
 class CPxoImageView : public CScrollingView {
   Q_OBJECT
  public:
-  CPxoImageView(CPxoDoc& doc, QWidget* parent = nullptr);
+  // Draws the sheet from its window's picture.
+  CPxoImageView(CPxoDoc& doc, CSheetPicture& picture, QWidget* parent = nullptr);
 
   void OnInitialUpdate();
   const CImageViewModel& Model() const { return m_model; }
@@ -31,7 +32,7 @@ class CPxoImageView : public CScrollingView {
 
   CPxoDoc& m_doc;
   CImageViewModel m_model;
-  CSheetPicture m_picture;
+  CSheetPicture& m_picture;
   bool m_bCaptured = false;
   CViewBridge m_bridge;
 };

@@ -12,9 +12,9 @@
 #include <QToolBar>
 
 #include "document/PxoDoc.h"
-#include "export/ExportCommands.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandTable.h"
 #include "ui/DialogUnits.h"
 #include "ui/MainMenus.h"
 #include "ui/PxoApp.h"
@@ -34,14 +34,15 @@ CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
   m_menus = new CMainMenus(*this, [this](int id) { OnCommand(id); });
   CreateControlBars();
   CreateStatusBar();
-  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this] { OnIdle(); });
-  // Menus and panes follow the state as the framework's idle updates do.
-  connect(&m_idleTimer, &QTimer::timeout, this, &CMainFrame::OnIdle);
-  m_idleTimer.start(200);
-  OnIdle();
+  connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateShellState);
+  UpdateShellState();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // Windows and bars going with this one must not update it any more.
+  m_mdiArea->disconnect(this);
+  for (QToolBar* bar : findChildren<QToolBar*>()) bar->disconnect(this);
+}
 
 void CMainFrame::CreateControlBars() {
   auto* toolBar = addToolBar("Toolbar");
@@ -54,9 +55,8 @@ void CMainFrame::CreateControlBars() {
   auto* band = new QWidget(dialogBar);
   band->setFixedSize(DialogUnitsToPixels(QFontMetrics(font()), 0, 0, 330, 16).size());
   dialogBar->addWidget(band);
-  QAction* toggle = m_menus->Action(ID_VIEW_TOOLBAR);
-  connect(toolBar, &QToolBar::visibilityChanged, toggle, &QAction::setChecked);
-  toggle->setChecked(true);
+  // Hidden also from its own context menu: the View menu's check follows.
+  connect(toolBar, &QToolBar::visibilityChanged, this, &CMainFrame::UpdateCommands);
 }
 
 void CMainFrame::CreateStatusBar() {
@@ -73,8 +73,6 @@ void CMainFrame::CreateStatusBar() {
     pane->setEnabled(false);
     bar->addPermanentWidget(pane);
   }
-  QAction* toggle = m_menus->Action(ID_VIEW_STATUS_BAR);
-  toggle->setChecked(true);
 }
 
 void CMainFrame::AddChildFrame(CChildFrame* frame) {
@@ -84,7 +82,12 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
   sub->installEventFilter(this);
   sub->showMaximized();
   m_mdiArea->setActiveSubWindow(sub);
-  OnIdle();
+  connect(frame, &CChildFrame::documentStateChanged, this, [this] {
+    UpdateCommands();
+    UpdateTitles();
+  });
+  connect(frame, &CChildFrame::statusChanged, this, &CMainFrame::UpdateCoordinates);
+  UpdateShellState();
 }
 
 CChildFrame* CMainFrame::ActiveChildFrame() const {
@@ -114,62 +117,33 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CMainFrame::OnCommand(int id) {
-  if (!OnDocumentCommand(id) && !OnWindowCommand(id)) m_app.OnCommand(id);
-  OnIdle();
-}
-
-bool CMainFrame::OnDocumentCommand(int id) {
-  CChildFrame* frame = ActiveChildFrame();
-  if (frame == nullptr) return false;
-  CPxoDoc& doc = frame->Document();
-  switch (id) {
-    case ID_FILE_CLOSE: m_app.CloseDocument(doc); return true;
-    case ID_FILE_SAVE: m_app.SaveDocument(doc, false); return true;
-    case ID_FILE_SAVE_AS: m_app.SaveDocument(doc, true); return true;
-    case ID_IMPORT_IMAGE: doc.OnImportImage(); return true;
-    case ID_EXPORT_ANIM: OnExportAnim(doc); return true;
-    case ID_EXPORT_PALETTE: OnExportPalette(doc); return true;
-    case ID_FILE_PRINT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDialog); return true;
-    case ID_FILE_PRINT_DIRECT: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kDirect); return true;
-    case ID_FILE_PRINT_PREVIEW: m_app.PrintCanvas(doc, CPxoApp::PrintMode::kPreview); return true;
-    case ID_EDIT_UNDO: doc.OnEditUndo(); return true;
-    case ID_EDIT_REDO: doc.OnEditRedo(); return true;
-    case ID_WINDOW_NEW: m_app.CreateChildFrame(doc); return true;
-    case ID_WINDOW_SPLIT: frame->RecalcPanes(); return true;
-    case ID_NEXT_PANE: frame->ActivateNextPane(+1); return true;
-    case ID_PREV_PANE: frame->ActivateNextPane(-1); return true;
-    default: return false;
-  }
-}
-
-bool CMainFrame::OnWindowCommand(int id) {
-  switch (id) {
-    case ID_WINDOW_CASCADE: m_mdiArea->cascadeSubWindows(); return true;
-    case ID_WINDOW_TILE_HORZ: m_mdiArea->tileSubWindows(); return true;
-    case ID_WINDOW_ARRANGE: m_mdiArea->tileSubWindows(); return true;
-    case ID_VIEW_TOOLBAR:
-      for (QToolBar* bar : findChildren<QToolBar*>()) bar->setVisible(!bar->isVisible());
-      return true;
-    case ID_VIEW_STATUS_BAR:
-      statusBar()->setVisible(!statusBar()->isVisible());
-      m_menus->Action(ID_VIEW_STATUS_BAR)->setChecked(statusBar()->isVisible());
-      return true;
-    default: return false;
-  }
-}
-
-void CMainFrame::OnIdle() {
-  const std::vector<CChildFrame*> frames = ChildFrames();
-  m_menus->ShowDocumentMenus(!frames.empty());
-  UpdateTitles();
-  CChildFrame* active = ActiveChildFrame();
-  if (active != nullptr) {
-    const CEditHistory& history = active->Document().History();
-    m_menus->ShowHistory(history.CanUndo() ? std::optional(history.UndoName()) : std::nullopt,
-                         history.CanRedo() ? std::optional(history.RedoName()) : std::nullopt);
+  if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
+    m_app.OpenRecentFile(static_cast<std::size_t>(id - ID_FILE_MRU_FILE1));
   } else {
-    m_menus->ShowHistory(std::nullopt, std::nullopt);
+    RunCommand(id, Context());
   }
+  UpdateShellState();
+}
+
+CommandContext CMainFrame::Context() {
+  CommandContext context;
+  context.app = &m_app;
+  context.mainFrame = this;
+  context.frame = ActiveChildFrame();
+  context.doc = context.frame != nullptr ? &context.frame->Document() : nullptr;
+  return context;
+}
+
+void CMainFrame::UpdateShellState() {
+  UpdateCommands();
+  UpdateTitles();
+  UpdateCoordinates();
+}
+
+void CMainFrame::UpdateCommands() { m_menus->Update(Context()); }
+
+void CMainFrame::UpdateCoordinates() {
+  CChildFrame* active = ActiveChildFrame();
   QString coordinates;
   if (active != nullptr && active->ActiveView() == active->SpriteView()) {
     coordinates = active->SpriteView()->CoordinatesText();

@@ -2,7 +2,7 @@
 // The main window: menus, toolbar, status bar with its five panes, and the MDI
 // area holding one maximised window per open document view set.
 #include <QMainWindow>
-#include <QTimer>
+#include <vector>
 
 class QLabel;
 class QMdiArea;
@@ -13,6 +13,7 @@ namespace pixolan {
 class CPxoApp;
 class CChildFrame;
 class CMainMenus;
+struct CommandContext;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -27,8 +28,9 @@ class CMainFrame : public QMainWindow {
   QMdiArea* MdiArea() const { return m_mdiArea; }
   CMainMenus& Menus() const { return *m_menus; }
   QLabel* CoordinatesPane() const { return m_paneCoordinates; }
-  // Brings menus, titles and the status panes up to date, as after every command.
-  void OnIdle();
+  // Brings menus, toolbar, window titles and the coordinates pane up to date: after
+  // every command, when windows come or go, and when a document's state changes.
+  void UpdateShellState();
   // A passing message in the status bar's first pane.
   void ShowStatusMessage(const QString& text);
   static constexpr int kStatusMessageMs = 5000;
@@ -44,15 +46,17 @@ class CMainFrame : public QMainWindow {
  private:
   void CreateControlBars();
   void CreateStatusBar();
-  bool OnDocumentCommand(int id);
-  bool OnWindowCommand(int id);
+  // What a command acts on: the application, this window, the active document window.
+  CommandContext Context();
+  void UpdateCommands();
   void UpdateTitles();
+  // The canvas position while the active window's canvas pane is its active view.
+  void UpdateCoordinates();
 
   CPxoApp& m_app;
   QMdiArea* m_mdiArea = nullptr;
   CMainMenus* m_menus = nullptr;
   QLabel* m_paneCoordinates = nullptr;
-  QTimer m_idleTimer;
 };
 
 }  // namespace pixolan

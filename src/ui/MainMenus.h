@@ -1,12 +1,10 @@
 #pragma once
-// The main window's menus, toolbar actions and accelerators, each action tagged
-// with its command id. Two menu sets: without a document (File, View, Help) and
-// with one (File, Edit, View, Window, Help).
+// The main window's menus, toolbar buttons and keys, built from the command table,
+// each action tagged with its command id; their states follow the table's rules.
 #include <QObject>
 #include <QString>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +15,9 @@ class QToolBar;
 
 namespace pixolan {
 
+struct CommandContext;
+struct CommandRow;
+
 class CMainMenus : public QObject {
   Q_OBJECT
  public:
@@ -25,30 +26,22 @@ class CMainMenus : public QObject {
 
   QAction* Action(int id) const;
   void BuildToolBar(QToolBar& toolBar) const;
-  // Shows the document menus (and commands) or only those of an empty frame.
-  void ShowDocumentMenus(bool documentOpen);
-  // "&Undo Place Frame" and "&Redo ..." when there is a step to take back or again;
-  // plain and disabled otherwise.
-  void ShowHistory(const std::optional<std::string>& undoName, const std::optional<std::string>& redoName);
+  // Shows, enables, checks and names every command and menu as its rules say now.
+  void Update(const CommandContext& context);
   // Replaces the recent-file entries of the File menu.
   void SetRecentFiles(const std::vector<QString>& texts);
 
  private:
-  QAction* Add(QMenu* menu, int id, const QString& text, const QString& shortcut = {});
-  void BuildFileMenu();
-  void BuildOtherMenus();
-  void AddAccelerators();
+  void AddCommand(const CommandRow& row);
+  // The menu bar's menu (or submenu) at the path; null for a path not on the bar.
+  QMenu* Menu(const std::string& path);
 
   QMainWindow& m_window;
   std::function<void(int)> m_onCommand;
   std::map<int, QAction*> m_actions;
-  QMenu* m_file = nullptr;
-  QMenu* m_edit = nullptr;
-  QMenu* m_window_ = nullptr;
-  QAction* m_recentSeparator = nullptr;
-  QAction* m_exitSeparator = nullptr;
+  std::map<int, QAction*> m_separatorsBefore;
+  std::map<std::string, QMenu*> m_menus;
   std::vector<QAction*> m_recent;
-  std::vector<QAction*> m_documentOnly;
 };
 
 }  // namespace pixolan

@@ -14,7 +14,6 @@
 #include "ui/AboutDlg.h"
 #include "ui/CanvasPrinter.h"
 #include "ui/ChildFrame.h"
-#include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/MainMenus.h"
 #include "ui/SheetWatcher.h"
@@ -25,7 +24,7 @@ namespace pixolan {
 CPxoApp::CPxoApp()
     : m_pMainWnd(std::make_unique<CMainFrame>(*this)),
       m_prompts(m_pMainWnd.get()),
-      m_recentFiles(m_settings, 4),
+      m_recentFiles(m_settings, kRecentFileCount),
       m_printer(std::make_unique<QPrinter>()) {}
 
 CPxoApp::~CPxoApp() {
@@ -45,21 +44,6 @@ bool CPxoApp::InitInstance(const QStringList& arguments) {
   }
   m_pMainWnd->showMaximized();
   return true;
-}
-
-void CPxoApp::OnCommand(int id) {
-  if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + 4) {
-    OnFileMruFile(static_cast<std::size_t>(id - ID_FILE_MRU_FILE1));
-    return;
-  }
-  switch (id) {
-    case ID_FILE_NEW: OnFileNew(); break;
-    case ID_FILE_OPEN: OnFileOpen(); break;
-    case ID_FILE_PRINT_SETUP: OnFilePrintSetup(); break;
-    case ID_APP_ABOUT: OnAppAbout(); break;
-    case ID_APP_EXIT: m_pMainWnd->close(); break;
-    default: break;
-  }
 }
 
 CPxoDoc& CPxoApp::AddDocument(std::unique_ptr<CPxoDoc> doc) {
@@ -155,7 +139,7 @@ void CPxoApp::ForgetClosedDocuments() {
     std::erase_if(open.frames, [](const QPointer<CChildFrame>& f) { return f.isNull(); });
   }
   std::erase_if(m_documents, [](const OpenDocument& open) { return open.frames.empty(); });
-  m_pMainWnd->OnIdle();
+  m_pMainWnd->UpdateShellState();
 }
 
 QString CPxoApp::FrameTitle(const CChildFrame& frame) const {
@@ -166,8 +150,8 @@ QString CPxoApp::FrameTitle(const CChildFrame& frame) const {
   return title + ":" + QString::number(it - open->frames.begin() + 1);
 }
 
-void CPxoApp::PrintCanvas(CPxoDoc& doc, PrintMode mode) {
-  CCanvasPrinter printer(doc, *m_printer, m_pMainWnd.get());
+void CPxoApp::PrintCanvas(CChildFrame& frame, PrintMode mode) {
+  CCanvasPrinter printer(frame.Document(), frame.Picture(), *m_printer, m_pMainWnd.get());
   switch (mode) {
     case PrintMode::kDialog: printer.PrintWithDialog(); break;
     case PrintMode::kDirect: printer.Print(); break;
@@ -175,7 +159,7 @@ void CPxoApp::PrintCanvas(CPxoDoc& doc, PrintMode mode) {
   }
 }
 
-void CPxoApp::OnFileMruFile(std::size_t index) {
+void CPxoApp::OpenRecentFile(std::size_t index) {
   if (index >= m_recentFiles.Entries().size()) return;
   const std::string path = m_recentFiles.Entries()[index];
   if (OpenDocumentFile(path) == nullptr) {

@@ -22,6 +22,9 @@ class CChildFrame;
 class CMainFrame;
 class CSheetWatcher;
 
+// The File menu lists this many recent documents.
+inline constexpr int kRecentFileCount = 4;
+
 class CPxoApp : public QObject {
   Q_OBJECT
  public:
@@ -34,7 +37,6 @@ class CPxoApp : public QObject {
   // a file: that document). False when the command line cannot be processed.
   bool InitInstance(const QStringList& arguments);
 
-  void OnCommand(int id);
   CPxoDoc* OnFileNew();
   void OnFileOpen();
   // Opens the document (or activates it when it is open already); null on failure.
@@ -50,12 +52,14 @@ class CPxoApp : public QObject {
   bool CanCloseFrame(CChildFrame& frame);
   // "Pixolan1", or "walk.pxo:2" for the second window of a document.
   QString FrameTitle(const CChildFrame& frame) const;
-  void PrintCanvas(CPxoDoc& doc, PrintMode mode);
+  // Prints the window's canvas from its sheet picture.
+  void PrintCanvas(CChildFrame& frame, PrintMode mode);
+  void OnFilePrintSetup();
+  void OnAppAbout();
+  // The recent document at the index; one that no longer opens leaves the list.
+  void OpenRecentFile(std::size_t index);
 
   CMainFrame& MainFrame() const { return *m_pMainWnd; }
-  CQtPrompts& Prompts() { return m_prompts; }
-  CQtSettings& Settings() { return m_settings; }
-  CRecentFileList& RecentFiles() { return m_recentFiles; }
   const std::vector<CPxoDoc*> Documents() const;
 
  private:
@@ -69,9 +73,6 @@ class CPxoApp : public QObject {
   const OpenDocument* Find(const CPxoDoc& doc) const;
   CPxoDoc& AddDocument(std::unique_ptr<CPxoDoc> doc);
   void ForgetClosedDocuments();
-  void OnFileMruFile(std::size_t index);
-  void OnFilePrintSetup();
-  void OnAppAbout();
   void UpdateRecentMenu();
   void AddToRecentFiles(const std::string& path);
 

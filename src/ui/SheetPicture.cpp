@@ -3,12 +3,11 @@
 #include <cstring>
 
 #include "document/PxoDoc.h"
-#include "view/DisplayPixels.h"
 
 namespace pixolan {
 
-const QImage& CSheetPicture::Get(const CPxoDoc& doc) {
-  const CRasterImage* sheet = doc.m_pImage.get();
+const QImage& CSheetPicture::Image() {
+  const CRasterImage* sheet = m_doc.m_pImage.get();
   const CDibSection* source = sheet != nullptr ? sheet->m_hBitmap.get() : nullptr;
   if (source == nullptr || !sheet->m_pBitmapInfo) {
     m_pSource = nullptr;
@@ -16,7 +15,7 @@ const QImage& CSheetPicture::Get(const CPxoDoc& doc) {
     return m_image;
   }
   if (source == m_pSource && !m_image.isNull()) return m_image;
-  const ArgbPixels pixels = DisplayPixels(*sheet->m_pBitmapInfo, *source);
+  const ArgbPixels pixels = SheetPixels(*sheet, m_mode);
   m_image = QImage(pixels.nWidth, pixels.nHeight, QImage::Format_RGB32);
   for (int y = 0; y < pixels.nHeight; ++y) {
     std::memcpy(m_image.scanLine(y), pixels.pixels.data() + static_cast<std::size_t>(y) * pixels.nWidth,

@@ -1,7 +1,10 @@
 #pragma once
-// The document's sheet as a picture the painters draw, rebuilt when the sheet
-// changes (a new display bitmap, or a hint that says so).
+// A document window's one picture of its sheet, which both panes and printing
+// draw: built for a display mode when first drawn after the sheet changed (a new
+// display bitmap, or the window was told so).
 #include <QImage>
+
+#include "view/SheetPixels.h"
 
 namespace pixolan {
 
@@ -10,11 +13,16 @@ class CDibSection;
 
 class CSheetPicture {
  public:
+  explicit CSheetPicture(const CPxoDoc& doc, DisplayMode mode = DisplayMode::kSheetColours)
+      : m_doc(doc), m_mode(mode) {}
+
   // The picture of the document's current sheet; a null image without one.
-  const QImage& Get(const CPxoDoc& doc);
+  const QImage& Image();
   void Invalidate() { m_pSource = nullptr; }
 
  private:
+  const CPxoDoc& m_doc;
+  DisplayMode m_mode;
   const CDibSection* m_pSource = nullptr;
   QImage m_image;
 };

@@ -11,8 +11,12 @@
 
 namespace pixolan {
 
-CPxoSpriteView::CPxoSpriteView(CPxoDoc& doc, QWidget* parent)
-    : CScrollingView(parent), m_doc(doc), m_model(doc), m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
+CPxoSpriteView::CPxoSpriteView(CPxoDoc& doc, CSheetPicture& picture, QWidget* parent)
+    : CScrollingView(parent),
+      m_doc(doc),
+      m_model(doc),
+      m_picture(picture),
+      m_bridge(doc, [this](UpdateHint hint) { OnUpdate(hint); }) {
   viewport()->setAutoFillBackground(false);
   SetScrollSizes(CSize{640, 576});
 }
@@ -24,7 +28,6 @@ void CPxoSpriteView::OnInitialUpdate() {
 }
 
 void CPxoSpriteView::OnUpdate(UpdateHint hint) {
-  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) m_picture.Invalidate();
   ApplyRepaint(viewport(), m_model.OnUpdate(hint, ScrollPosition()));
   UpdatePointerForSelection();
 }
@@ -35,12 +38,13 @@ void CPxoSpriteView::OnClientSize(CSize client) { m_model.OnSize(client); }
 
 void CPxoSpriteView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
-  PaintSpriteView(painter, m_model, m_picture.Get(m_doc), ScrollPosition(), event->rect());
+  PaintSpriteView(painter, m_model, m_picture.Image(), ScrollPosition(), event->rect());
 }
 
 void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {
   ApplyRepaint(viewport(), m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition()));
   UpdatePointerForSelection();
+  emit coordinatesChanged();
   CScrollingView::mouseMoveEvent(event);
 }
 
@@ -51,6 +55,7 @@ void CPxoSpriteView::mousePressEvent(QMouseEvent* event) {
   m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition());
   ApplyRepaint(viewport(), m_model.OnLButtonDown(ScrollPosition()));
   UpdatePointerForSelection();
+  emit coordinatesChanged();
 }
 
 void CPxoSpriteView::scrollContentsBy(int dx, int dy) {

@@ -13,13 +13,17 @@ class CPxoDoc;
 class CPxoSpriteView : public CScrollingView {
   Q_OBJECT
  public:
-  CPxoSpriteView(CPxoDoc& doc, QWidget* parent = nullptr);
+  // Draws the sheet from its window's picture.
+  CPxoSpriteView(CPxoDoc& doc, CSheetPicture& picture, QWidget* parent = nullptr);
 
   void OnInitialUpdate();
   // "X = %d, Y = %d" for the status bar's coordinates pane.
   QString CoordinatesText() const;
   CSpriteViewModel& Model() { return m_model; }
-  CPxoDoc& Document() { return m_doc; }
+
+ signals:
+  // The mouse moved: CoordinatesText may say something else.
+  void coordinatesChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -35,7 +39,7 @@ class CPxoSpriteView : public CScrollingView {
 
   CPxoDoc& m_doc;
   CSpriteViewModel m_model;
-  CSheetPicture m_picture;
+  CSheetPicture& m_picture;
   CViewBridge m_bridge;
 };
 

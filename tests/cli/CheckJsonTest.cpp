@@ -38,7 +38,8 @@ std::vector<std::string> FrameLines(const nlohmann::json& report) {
 }
 
 TEST(CheckJson, AgreesWithTheText) {
-  for (const char* name : {"check-fits", "check-changed-pixels", "check-line-limit", "check-ran-out-of-palettes"}) {
+  for (const char* name : {"check-fits", "check-changed-pixels", "check-line-limit", "check-ran-out-of-palettes",
+                           "check-hidden-pixels", "check-offsets-past-byte"}) {
     SCOPED_TRACE(name);
     TempDir dir;
     const std::filesystem::path inputs = dir / "inputs";
@@ -56,12 +57,15 @@ TEST(CheckJson, AgreesWithTheText) {
     EXPECT_EQ(report.at("fits").get<bool>(), text.status == 0);
     std::vector<std::string> frames, problems, jsonProblems;
     for (const std::string& line : Lines(text.out)) {
-      if (line.rfind("over: ", 0) == 0 || line.rfind("changed: ", 0) == 0) problems.push_back(line);
+      if (line.rfind("over: ", 0) == 0 || line.rfind("changed: ", 0) == 0 || line.rfind("hidden: ", 0) == 0) {
+        problems.push_back(line);
+      }
       else if (line.rfind("export: ", 0) != 0 && line.rfind("result: ", 0) != 0) frames.push_back(line);
     }
     EXPECT_EQ(FrameLines(report), frames);
     for (const auto& over : report.at("over")) jsonProblems.push_back("over: " + over.get<std::string>());
     for (const auto& changed : report.at("changed")) jsonProblems.push_back("changed: " + changed.get<std::string>());
+    for (const auto& hidden : report.at("hidden")) jsonProblems.push_back("hidden: " + hidden.get<std::string>());
     std::sort(problems.begin(), problems.end());
     std::sort(jsonProblems.begin(), jsonProblems.end());
     EXPECT_EQ(jsonProblems, problems);

@@ -1,6 +1,7 @@
 // pixolan-cli preview against a render made here from the sheet itself: each
 // frame's rectangle at the canvas centre plus its offsets, colours cut to 5 bits
-// and widened again. The preview draws from the exported blocks, so repeats,
+// and widened again, the transparent colour never drawn (these sheets give it
+// colour 0 with or without --first-trans, and the console never draws colour 0). The preview draws from the exported blocks, so repeats,
 // mirror bits and palettes must all come out as the sheet was.
 #include <gif_lib.h>
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ CRgbPicture Reference(const PreviewCase& c) {
         for (int sx = f.m_rectSource.left; sx < f.m_rectSource.right; ++sx) {
           const int x = cw / 2 + f.m_nOffsetX + sx - f.m_rectSource.left, y = ch / 2 + f.m_nOffsetY + sy - f.m_rectSource.top;
           const PaletteEntry p = sheet.GetPixelColour(sx, sy);
-          if (x < 0 || y < 0 || x >= cw || y >= ch || (c.firstTrans && SameColour(p, sheet.GetPixelColour(0, 0)))) continue;
+          if (x < 0 || y < 0 || x >= cw || y >= ch || SameColour(p, sheet.GetPixelColour(0, 0))) continue;
           out.Set(static_cast<int>(k) * cw + x, static_cast<int>(row) * ch + y, {Widen(p.red), Widen(p.green), Widen(p.blue)});
         }
       }

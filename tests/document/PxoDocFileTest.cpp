@@ -95,6 +95,20 @@ TEST_F(PxoDocFileTest, ReadsTheRunDocumentWithItsSheetBesideIt) {
   EXPECT_EQ(SaveBytes(), RunDocumentBytes());  // round trip
 }
 
+// Frames whose offsets or size the export refuses (golden cases) are the
+// document's own business: they open and save byte for byte.
+TEST_F(PxoDocFileTest, FramesTheExportRefusesOpenAndSaveUnchanged) {
+  const std::filesystem::path golden = DataDir() / "golden";
+  for (const auto& [doc, sheet] : {std::pair("export-offset-x-past-byte/walk.pxo", "export-mirror/sheet.bmp"),
+                                   std::pair("export-frame-too-wide/wide.pxo", "export-frame-too-wide/wide.bmp")}) {
+    const std::filesystem::path sheetPath = golden / sheet;
+    std::filesystem::copy_file(sheetPath, m_dir / sheetPath.filename().string(), std::filesystem::copy_options::overwrite_existing);
+    const std::vector<std::uint8_t> bytes = ReadFile(golden / doc);
+    ASSERT_TRUE(Open(bytes)) << doc;
+    EXPECT_EQ(SaveBytes(), bytes) << doc;
+  }
+}
+
 // A relative path is looked for in the document's folder first, then as given
 // (the working folder); an absolute one as given, then by its name beside the document.
 TEST_F(PxoDocFileTest, SheetFoundBesideTheDocumentBeforeTheWorkingFolder) {

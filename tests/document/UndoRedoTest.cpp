@@ -117,7 +117,20 @@ TEST_F(UndoRedoTest, UndoingTheCurrentAnimationsAdditionLeavesNoCurrentAnimation
   m_doc.RemoveView(&view);
 }
 
-TEST_F(UndoRedoTest, TheModifiedFlagFollowsTheHistory) {
+// Told of every change: what it saw last is the history and flag as they now are.
+struct HistoryObserver : CDocumentObserver {
+  explicit HistoryObserver(CPxoDoc& d) : doc(d) { doc.AddObserver(this); }
+  ~HistoryObserver() override { doc.RemoveObserver(this); }
+  void OnDocumentStateChanged(const CDocument&) override { seen = Describe(doc); }
+  static std::string Describe(CPxoDoc& d) {
+    return d.History().UndoName() + "|" + d.History().RedoName() + (d.IsModified() ? "*" : "");
+  }
+  CPxoDoc& doc;
+  std::string seen;
+};
+
+TEST_F(UndoRedoTest, TheModifiedFlagFollowsTheHistoryAndObserversHearEachMove) {
+  HistoryObserver observer(m_doc);
   const std::string file = (m_dir / "doc.pxo").string();
   const auto place = [&](std::int32_t x) { m_doc.SetCurrentFrameData(CRect{0, 0, 8, 8}, x, 0); };
   struct Step {
@@ -139,8 +152,10 @@ TEST_F(UndoRedoTest, TheModifiedFlagFollowsTheHistory) {
       {[&] { EXPECT_TRUE(m_doc.OnOpenDocument(file)); }, false},
   };
   for (std::size_t i = 0; i < steps.size(); ++i) {
+    observer.seen.clear();
     steps[i].act();
     EXPECT_EQ(m_doc.IsModified(), steps[i].modified) << "step " << i;
+    EXPECT_EQ(observer.seen, HistoryObserver::Describe(m_doc)) << "step " << i;
   }
   EXPECT_FALSE(m_doc.History().CanUndo());  // opening starts a new history
   place(13);

@@ -71,33 +71,37 @@ void FillDrawnAndChanged(ExportFixture& f) {
 TEST(ExportCheck, DrawnObjectsAndChangedPixelsFollowTheTransparentColour) {
   struct Case {
     bool firstTrans;
-    std::int64_t drawn, changed, singleDrawn;
+    std::int64_t drawn, changed, hidden, singleDrawn;
   };
-  // Without the first-colour rule every block draws and four colours fit; with it
-  // the transparent colour takes index 0 and the fourth colour's two pixels clear.
-  for (const Case& c : {Case{false, 6, 0, 1}, Case{true, 5, 2, 1}}) {
+  // Without the first-colour rule a block's first colour takes index 0, which the
+  // console never draws: the all-transparent cell draws nothing, and the cells
+  // that start with a visible colour lose it. With the rule the transparent
+  // colour takes index 0 and the fourth colour's two pixels clear.
+  for (const Case& c : {Case{false, 5, 92, 92, 1}, Case{true, 5, 2, 2, 1}}) {
     SCOPED_TRACE(c.firstTrans);
     ExportFixture f;
     FillDrawnAndChanged(f);
     const ExportCheck check = Checked(f, {.forceFirst = false, .firstTrans = c.firstTrans, .paletteFile = {}});
     const FrameCheck& row = check.animations[0].frames[0];
-    EXPECT_EQ(std::tuple(row.nObjects, row.nDrawn, row.nChangedPixels), std::tuple(6, c.drawn, c.changed));
+    EXPECT_EQ(std::tuple(row.nObjects, row.nDrawn, row.nChangedPixels, row.nHiddenPixels),
+              std::tuple(6, c.drawn, c.changed, c.hidden));
     EXPECT_EQ(check.animations[0].frames[1].nDrawn, c.singleDrawn);
     EXPECT_EQ(check.Fits(), c.changed == 0);
   }
 }
 
 TEST(ExportCheck, PalettesOfAFrameAndOfTheExport) {
-  // Nine cells of four colours each that no other cell shares: nine palettes.
+  // Nine cells of three colours each that no other cell shares, beside the
+  // transparent colour: nine palettes.
   std::vector<PaletteEntry> colours{Rgb(255, 0, 255)};
-  for (int i = 0; i < 36; ++i) colours.push_back(Rgb(static_cast<std::uint8_t>(8 * (i % 32)), static_cast<std::uint8_t>(8 * (i / 32)), 8));
+  for (int i = 0; i < 27; ++i) colours.push_back(Rgb(static_cast<std::uint8_t>(8 * (i % 32)), static_cast<std::uint8_t>(8 * (i / 32)), 8));
   ExportFixture f;
   f.MakeSheet(8 * 9, 8, colours);
   for (int cx = 0; cx < 9; ++cx) {
-    f.FillCell(cx, 0, CellOf([cx](int x, int y) { return 1 + 4 * cx + (x + y) % 4; }));
+    f.FillCell(cx, 0, CellOf([cx](int x, int y) { return 1 + 3 * cx + (x + y) % 3; }));
   }
   f.AddAnimation("Many", {Cells(0, 0, 9, 1), Cells(0, 0, 8, 1)});
-  const ExportCheck check = Checked(f);
+  const ExportCheck check = Checked(f, {.forceFirst = false, .firstTrans = true, .paletteFile = {}});
   EXPECT_EQ(check.animations[0].frames[0].nPalettes, 9);
   EXPECT_EQ(check.animations[0].frames[1].nPalettes, 8);
   EXPECT_EQ(Problems(check), (std::vector<std::string>{"over: \"Many\" frame 1: 9 palettes (limit 8)",

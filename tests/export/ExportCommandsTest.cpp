@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "export/AnimExport.h"
+#include "export/ByteFields.h"
 #include "export/ExportCommands.h"
 #include "export/ExportFixture.h"
 #include "export/ExportOptionsDlg.h"
@@ -129,6 +130,35 @@ TEST_F(ExportAnimCommand, FramesReachingOutsideTheWholeCellsAreFound) {
               outside ? "ERROR: Frame 1 of animation Walk Left lies outside the image\n" : "")
         << source.left << "," << source.top;
   }
+}
+
+// Values past a byte are refused at the bounds the file's db lines can hold;
+// the menu command shows the message before its save dialog and writes nothing.
+TEST_F(ExportAnimCommand, ValuesAByteCannotHoldAreRefused) {
+  const std::string frame = "ERROR: Frame 1 of animation Walk Left ";
+  const std::pair<FramePlacement, std::string> cases[] = {
+      {{Cells(0, 0, 1, 1), -128, 127}, ""},
+      {{Cells(0, 0, 255, 255), 0, 0}, ""},
+      {{Cells(0, 0, 1, 1), -129, 0}, "has the X offset -129, which its byte cannot hold (-128 to 127)\n"},
+      {{Cells(0, 0, 1, 1), 0, 128}, "has the Y offset 128, which its byte cannot hold (-128 to 127)\n"},
+      {{Cells(0, 0, 256, 1), 0, 0}, "is 256 blocks wide, which its byte cannot hold (at most 255)\n"},
+      {{CRect{0, 0, -8 * 129, 8}, 0, 0}, "is -129 blocks wide, which its byte cannot hold (at most 255)\n"},
+      {{Cells(0, 0, 1, 256), 0, 0}, "is 256 blocks tall, which its byte cannot hold (at most 255)\n"},
+  };
+  for (const auto& [placement, problem] : cases) {
+    doc.m_animations.clear();
+    AddAnimation("Walk Left", {Cells(0, 0, 1, 1), placement});
+    EXPECT_EQ(FindValuePastByte(doc).value_or(""), problem.empty() ? "" : frame + problem) << problem;
+  }
+  doc.m_animations.clear();
+  AddAnimation("Walk Left", {Cells(0, 0, 1, 1), {Cells(0, 0, 2, 1), 0, 128}});
+  Run({}, Out());
+  EXPECT_EQ(Messages(), std::vector<std::string>{frame + "has the Y offset 128, which its byte cannot hold (-128 to 127)\n"});
+  EXPECT_TRUE(prompts.m_fileRequests.empty());
+  EXPECT_FALSE(std::filesystem::exists(Out()));
+  EXPECT_EQ(PaletteCountPastByte(255), std::nullopt);
+  EXPECT_EQ(PaletteCountPastByte(256).value_or(""),
+            "ERROR: The export needs 256 palettes, which the palette count's byte cannot hold (at most 255)\n");
 }
 
 TEST_F(ExportAnimCommand, LabelsMustBeUniqueAndMadeOfLabelCharacters) {

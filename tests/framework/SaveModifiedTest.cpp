@@ -105,5 +105,29 @@ TEST(OpenRefusal, OnlyRegularFilesUpToTheLimitAreRead) {
   }
 }
 
+// What a shell shows of the document each time an observer is told.
+struct TitleObserver : CDocumentObserver {
+  void OnDocumentStateChanged(const CDocument& doc) override {
+    seen.push_back(doc.GetTitle() + (doc.IsModified() ? "*" : ""));
+  }
+  std::vector<std::string> seen;
+};
+
+TEST(DocumentObservers, HearEachChangeOfTitleAndModifiedFlagOnceItIsMade) {
+  TempDir dir;
+  CScriptedPrompts prompts;
+  NoteDocument doc(prompts);
+  TitleObserver observer;
+  doc.AddObserver(&observer);
+  doc.SetDefaultTitle(2);
+  doc.SetModifiedFlag();
+  doc.SetModifiedFlag();  // no change, no news
+  ASSERT_TRUE(doc.OnSaveDocument((dir / "a.pxo").string()));
+  EXPECT_FALSE(doc.OnOpenDocument((dir / "missing.pxo").string()));
+  doc.RemoveObserver(&observer);
+  doc.SetModifiedFlag();
+  EXPECT_EQ(observer.seen, (std::vector<std::string>{"Untitled2", "Untitled2*", "a.pxo", "Untitled2"}));
+}
+
 }  // namespace
 }  // namespace pixolan::test

@@ -67,8 +67,8 @@ class HistoryAndReload : public ::testing::Test {
   CPxoSpriteView* m_view = nullptr;
 };
 
+// The menus, the title's mark and the coordinates pane follow without being asked.
 TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
-  m_app.MainFrame().OnIdle();
   EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
   EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "&Undo");
   EXPECT_EQ(CanvasPixel(0, 0), CellColour(1, 0));
@@ -82,7 +82,8 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
   QTest::mouseClick(m_app.MainFrame().windowHandle(), Qt::LeftButton, {}, inWindow);
   EXPECT_EQ(CanvasPixel(10, 10), CellColour(0, 1));
   EXPECT_EQ(CanvasPixel(0, 0), QColor(Qt::white));
-  m_app.MainFrame().OnIdle();
+  EXPECT_EQ(m_app.MainFrame().CoordinatesPane()->text(), "X = 10, Y = 10");
+  EXPECT_TRUE(m_app.MainFrame().ActiveChildFrame()->parentWidget()->isWindowModified());
   EXPECT_TRUE(Action(ID_EDIT_UNDO)->isEnabled());
   EXPECT_EQ(Action(ID_EDIT_UNDO)->text(), "&Undo Place Frame");
   EXPECT_TRUE(m_doc->IsModified());
@@ -93,12 +94,14 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
   CRect selection;
   EXPECT_TRUE(m_doc->GetSelection(selection));
   EXPECT_FALSE(m_doc->IsModified());  // back at the saved state
-  m_app.MainFrame().OnIdle();
+  EXPECT_FALSE(m_app.MainFrame().ActiveChildFrame()->parentWidget()->isWindowModified());
   EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo Place Frame");
   EXPECT_FALSE(Action(ID_EDIT_UNDO)->isEnabled());
 
   QTest::keyClick(&m_app.MainFrame(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(CanvasPixel(10, 10), CellColour(0, 1));
+  QTest::keyClick(&m_app.MainFrame(), Qt::Key_Backspace, Qt::AltModifier);  // Undo's second key
+  EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo Place Frame");
   for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(Action(id)->isEnabled());
 }
 
