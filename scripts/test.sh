@@ -8,6 +8,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 echo "== build/ (RelWithDebInfo)"
 scripts/build.sh build -DPIXOLAN_BUILD_TESTS=ON -DPIXOLAN_SANITIZE=OFF
+scripts/package.sh build  # the package_listing test checks it
 (cd build && ctest --output-on-failure -j "$jobs")
 
 echo "== build-asan/ (address and undefined behaviour sanitizers)"

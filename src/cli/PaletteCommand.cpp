@@ -1,5 +1,6 @@
 // pixolan-cli palette SHEET -o OUT.asm: eight palettes from chosen places of a
 // sheet's palette, as the palette export writes them.
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -9,7 +10,9 @@
 #include "cli/Commands.h"
 #include "document/PxoDoc.h"
 #include "export/ExportPaletteDlg.h"
+#include "export/AsmLabelStyle.h"
 #include "export/PaletteExport.h"
+
 #include "image/ImageReaderList.h"
 
 namespace pixolan::cli {
@@ -19,6 +22,7 @@ struct PaletteArguments {
   std::string strSheet;
   std::string strOutput;
   std::string strStarts;
+  AsmLabelStyle style;
 };
 
 // "S0,...,S7": eight whole numbers 0..252. An error text, or nothing when sound.
@@ -41,6 +45,14 @@ std::optional<std::string> ParseStarts(const std::string& text, PaletteStarts& s
 }
 
 bool RunPaletteExport(const PaletteArguments& args, const PaletteStarts& starts) {
+  if (auto problem = FindLabelPrefixProblem(args.style.strPrefix)) {
+    PrintMessage(*problem);
+    return false;
+  }
+  if (auto problem = args.style.bRgbds ? FindSectionNameProblem(args.style.strSection) : std::nullopt) {
+    PrintMessage(*problem);
+    return false;
+  }
   CConsolePrompts prompts = MakeConsolePrompts();
   CImageReaderList readers;
   std::string refusal;
@@ -56,9 +68,9 @@ bool RunPaletteExport(const PaletteArguments& args, const PaletteStarts& starts)
   if (IsStdout(args.strOutput)) {
     CTextWriter file;
     WritePaletteExport(file, *image, starts);
-    return WriteToStdout(file.Bytes());
+    return WriteToStdout(StyledAsm(file.Bytes(), args.style));
   }
-  return SavePaletteExport(*image, starts, args.strOutput, prompts);
+  return SavePaletteExport(*image, starts, args.strOutput, prompts, args.style);
 }
 
 }  // namespace
@@ -78,7 +90,16 @@ void AddPaletteCommand(CLI::App& app, int& exitStatus) {
             return ParseStarts(text, starts).value_or(std::string{});
           },
           "S0,...,S7"));
-  command->callback([args, &exitStatus] {
+  command->add_option("--label-prefix", args->style.strPrefix, "Start the file's label with this text");
+  CLI::Option* rgbds = command->add_option("--rgbds", args->style.strSection,
+                                           "RGBDS-ready: SECTION line (default name: the output's stem), label exported")
+                           ->expected(0, 1);
+  command->callback([args, rgbds, &exitStatus] {
+    args->style.bRgbds = rgbds->count() > 0;
+    if (args->style.bRgbds && args->style.strSection.empty()) {
+      const std::string& named = IsStdout(args->strOutput) ? args->strSheet : args->strOutput;
+      args->style.strSection = std::filesystem::path(named).stem().string();
+    }
     PaletteStarts starts = DefaultPaletteStarts();
     if (!args->strStarts.empty()) ParseStarts(args->strStarts, starts);
     if (!RunPaletteExport(*args, starts)) exitStatus = kExitFailure;

@@ -3,11 +3,15 @@
 #include <exception>
 #include <iostream>
 #include <new>
+#include <string>
 
 #include "cli/Commands.h"
+#include "framework/Version.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Pixolan: Game Boy Color sprite sheets to assembler data", "pixolan-cli"};
+  // --version alone is a whole command line; otherwise a subcommand is needed.
+  app.set_version_flag("--version", std::string("pixolan-cli ") + pixolan::kVersion, "Print the version and exit");
   app.require_subcommand(1);
   int exitStatus = pixolan::cli::kExitOk;
   pixolan::cli::AddInfoCommand(app, exitStatus);
@@ -20,6 +24,8 @@ int main(int argc, char** argv) {
   } catch (const CLI::CallForHelp& e) {
     return app.exit(e);
   } catch (const CLI::CallForAllHelp& e) {
+    return app.exit(e);
+  } catch (const CLI::CallForVersion& e) {
     return app.exit(e);
   } catch (const CLI::ParseError& e) {
     app.exit(e);

@@ -166,6 +166,10 @@ bool CAnimExport::Build(const ExportOptions& options, const std::string& path) {
   return true;
 }
 
+void CAnimExport::StyleLabels(const AsmLabelStyle& style) {
+  if (!style.IsPlain()) m_file.Writer().ReplaceBytes(StyledAsm(m_file.Bytes(), style));
+}
+
 bool CAnimExport::Save() {
   try {
     m_file.Close();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "export/AsmFile.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportOptions.h"
 #include "export/ExportTables.h"
 #include "framework/Prompts.h"
@@ -47,6 +48,8 @@ class CAnimExport {
   // the palette file cannot be read or the palettes outnumber their count's
   // byte (the error is shown).
   bool Build(const ExportOptions& options, const std::string& path);
+  // Rewrites the built file's labels in the style (a plain style changes nothing).
+  void StyleLabels(const AsmLabelStyle& style);
   // Puts the built file in place in one piece; a failure is shown and leaves an
   // earlier file untouched.
   bool Save();

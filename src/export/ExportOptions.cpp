@@ -17,6 +17,7 @@ ExportOptions ReadExportOptions(ISettings& settings) {
   options.m_bForceFirst = settings.GetProfileInt(kOptionsSection, "ForceFirst", 0) != 0;
   options.m_bFirstTrans = settings.GetProfileInt(kOptionsSection, "FirstTrans", 0) != 0;
   options.m_bRemap = settings.GetProfileInt(kOptionsSection, "Remap", 0) != 0;
+  options.m_strLabelPrefix = settings.GetProfileString(kOptionsSection, "LabelPrefix", "");
   return options;
 }
 
@@ -26,6 +27,7 @@ void WriteExportOptions(ISettings& settings, const ExportOptions& options) {
   settings.WriteProfileInt(kOptionsSection, "ForceFirst", options.m_bForceFirst ? 1 : 0);
   settings.WriteProfileInt(kOptionsSection, "FirstTrans", options.m_bFirstTrans ? 1 : 0);
   settings.WriteProfileInt(kOptionsSection, "Remap", options.m_bRemap ? 1 : 0);
+  settings.WriteProfileString(kOptionsSection, "LabelPrefix", options.m_strLabelPrefix);
 }
 
 PaletteStarts DefaultPaletteStarts() {
@@ -44,6 +46,14 @@ PaletteStarts ReadPaletteStarts(ISettings& settings) {
 
 void WritePaletteStarts(ISettings& settings, const PaletteStarts& starts) {
   for (std::size_t n = 0; n < starts.size(); ++n) settings.WriteProfileInt(kPaletteSection, StartEntry(n), starts[n]);
+}
+
+std::string ReadPaletteLabelPrefix(ISettings& settings) {
+  return settings.GetProfileString(kPaletteSection, "LabelPrefix", "");
+}
+
+void WritePaletteLabelPrefix(ISettings& settings, const std::string& prefix) {
+  settings.WriteProfileString(kPaletteSection, "LabelPrefix", prefix);
 }
 
 }  // namespace pixolan

@@ -17,6 +17,7 @@ struct ExportOptions {
   bool m_bFirstTrans = false;    // every block's colour 0 is the transparent colour
   bool m_bRemap = false;         // the sheet takes the palette of m_strRemapImage first
   std::string m_strRemapImage;
+  std::string m_strLabelPrefix;  // starts every label of the file (empty: labels as they are)
 };
 
 // The "ExportOptions" settings section (the remap image is chosen anew each time).
@@ -32,5 +33,8 @@ PaletteStarts DefaultPaletteStarts();
 // The "ExportPalette" settings section; a missing entry takes its default.
 PaletteStarts ReadPaletteStarts(ISettings& settings);
 void WritePaletteStarts(ISettings& settings, const PaletteStarts& starts);
+// The palette export's label prefix, in the same section.
+std::string ReadPaletteLabelPrefix(ISettings& settings);
+void WritePaletteLabelPrefix(ISettings& settings, const std::string& prefix);
 
 }  // namespace pixolan

@@ -11,6 +11,7 @@ void CExportOptionsDlg::DoDataExchange(CDataExchange& dx) {
   DDX_Check(dx, IDC_FORCE_FIRST, m_bForceFirst);
   DDX_Check(dx, IDC_FIRST_TRANS, m_bFirstTrans);
   DDX_Check(dx, IDC_REMAP, m_bRemap);
+  DDX_Text(dx, IDC_LABEL_PREFIX, m_strLabelPrefix);
 }
 
 bool CExportOptionsDlg::OnCommand(int controlId, IPrompts& prompts, DialogControls& controls) {
@@ -35,6 +36,7 @@ ExportOptions CExportOptionsDlg::Options() const {
   options.m_bForceFirst = m_bForceFirst != 0;
   options.m_bFirstTrans = m_bFirstTrans != 0;
   options.m_bRemap = m_bRemap != 0;
+  options.m_strLabelPrefix = m_strLabelPrefix;
   return options;
 }
 
@@ -44,6 +46,7 @@ void CExportOptionsDlg::SetOptions(const ExportOptions& options) {
   m_bForceFirst = options.m_bForceFirst ? 1 : 0;
   m_bFirstTrans = options.m_bFirstTrans ? 1 : 0;
   m_bRemap = options.m_bRemap ? 1 : 0;
+  m_strLabelPrefix = options.m_strLabelPrefix;
 }
 
 }  // namespace pixolan

@@ -1,6 +1,6 @@
 #pragma once
 // The animation export's options: palette file, forced first block, first-colour
-// rule and remap, kept in the "ExportOptions" settings section between exports.
+// rule, remap and label prefix, kept in the "ExportOptions" settings section between exports.
 #include <cstdint>
 #include <string>
 
@@ -14,7 +14,7 @@ class CExportOptionsDlg : public CDialog {
  public:
   enum { IDD = 139 };
   enum ControlId { IDC_FORCE_FIRST = 1013, IDC_PALETTE_NAME = 1014, IDC_BROWSE = 1015, IDC_USE_PALETTE = 1016,
-                   IDC_FIRST_TRANS = 1017, IDC_REMAP = 1018 };
+                   IDC_FIRST_TRANS = 1017, IDC_REMAP = 1018, IDC_LABEL_PREFIX = 1019 };
 
   CExportOptionsDlg() : CDialog(IDD, "Export Options") {}
 
@@ -33,6 +33,7 @@ class CExportOptionsDlg : public CDialog {
   std::int32_t m_bForceFirst = 0;
   std::int32_t m_bFirstTrans = 0;
   std::int32_t m_bRemap = 0;
+  std::string m_strLabelPrefix;  // checked by the export, which names the fault
 };
 
 }  // namespace pixolan

@@ -7,6 +7,7 @@ void CExportPaletteDlg::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_PALETTE0 + n, start);
     DDV_MinMaxInt(dx, start, 0, kMaxStart);
   }
+  DDX_Text(dx, IDC_LABEL_PREFIX, m_strLabelPrefix);
 }
 
 }  // namespace pixolan

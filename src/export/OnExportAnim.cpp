@@ -5,6 +5,7 @@
 #include "document/SheetFileDialog.h"
 #include "export/AnimExport.h"
 #include "export/AsmFileDialog.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportCommands.h"
 #include "export/ExportOptionsDlg.h"
 
@@ -19,6 +20,10 @@ void OnExportAnim(CPxoDoc& doc) {
   dialog.WriteSettings(doc.Settings());
   const ExportOptions options = dialog.Options();
 
+  if (auto problem = FindLabelPrefixProblem(options.m_strLabelPrefix)) {
+    prompts.MessageBox(*problem);
+    return;
+  }
   CAnimExport exporter(doc, prompts);
   if (!exporter.CheckDocument()) return;
   if (options.m_bRemap) {
@@ -30,6 +35,7 @@ void OnExportAnim(CPxoDoc& doc) {
   const std::optional<std::string> path = prompts.FileDialog(AsmFileRequest(false, "spritedata.asm"));
   if (!path) return;
   if (!exporter.Build(options, *path)) return;
+  exporter.StyleLabels({options.m_strLabelPrefix, false, {}});
   exporter.Save();
 }
 

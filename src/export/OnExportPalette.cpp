@@ -3,6 +3,7 @@
 
 #include "document/PxoDoc.h"
 #include "export/AsmFileDialog.h"
+#include "export/AsmLabelStyle.h"
 #include "export/ExportCommands.h"
 #include "export/ExportPaletteDlg.h"
 #include "export/PaletteExport.h"
@@ -21,9 +22,13 @@ void OnExportPalette(CPxoDoc& doc) {
   // Stored before the file is chosen: they stay even when the file dialog is cancelled.
   dialog.WriteSettings(doc.Settings());
 
+  if (auto problem = FindLabelPrefixProblem(dialog.m_strLabelPrefix)) {
+    prompts.MessageBox(*problem);
+    return;
+  }
   const std::optional<std::string> path = prompts.FileDialog(AsmFileRequest(false, "palettedata.asm"));
   if (!path) return;
-  SavePaletteExport(*doc.m_pImage, dialog.m_nStart, *path, prompts);
+  SavePaletteExport(*doc.m_pImage, dialog.m_nStart, *path, prompts, {dialog.m_strLabelPrefix, false, {}});
 }
 
 }  // namespace pixolan

@@ -24,9 +24,10 @@ void WritePaletteExport(CTextWriter& file, const CRasterImage& image, const Pale
 }
 
 bool SavePaletteExport(const CRasterImage& image, const PaletteStarts& starts, const std::string& path,
-                       IPrompts& prompts) {
+                       IPrompts& prompts, const AsmLabelStyle& style) {
   CTextWriter file;
   WritePaletteExport(file, image, starts);
+  if (!style.IsPlain()) file.ReplaceBytes(StyledAsm(file.Bytes(), style));
   try {
     file.Save(path);
   } catch (const CFileException& e) {

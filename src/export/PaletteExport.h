@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "export/AsmLabelStyle.h"
 #include "export/ExportOptions.h"
 #include "framework/Prompts.h"
 #include "framework/TextFile.h"
@@ -19,9 +20,9 @@ inline constexpr const char* kMsgImageMustHavePalette = "ERROR: Image must have 
 // Entries the palette does not have are written as $0000.
 void WritePaletteExport(CTextWriter& file, const CRasterImage& image, const PaletteStarts& starts);
 
-// Writes the file in one piece. A failure is shown as the file error's message
+// Writes the file in one piece, its label in the style. A failure is shown as the file error's message
 // and leaves an earlier file untouched; false then.
 bool SavePaletteExport(const CRasterImage& image, const PaletteStarts& starts, const std::string& path,
-                       IPrompts& prompts);
+                       IPrompts& prompts, const AsmLabelStyle& style = {});
 
 }  // namespace pixolan

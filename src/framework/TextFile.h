@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <string_view>
 
 namespace pixolan {
@@ -19,6 +20,8 @@ class CTextWriter {
   void WriteHex(std::uint32_t value, int minDigits);
   void Reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
   const std::string& Bytes() const { return m_bytes; }
+  // Takes text that is already as saved (CR LF line ends), e.g. a rewritten copy of Bytes().
+  void ReplaceBytes(std::string bytes) { m_bytes = std::move(bytes); }
   // Throws CFileException naming the path; an earlier file stays intact on failure.
   void Save(const std::string& path) const;
 

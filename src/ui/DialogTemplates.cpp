@@ -2,13 +2,15 @@
 
 #include <array>
 
+#include "framework/Version.h"
+
 namespace {
 
 using K = ControlKind;
 
 constexpr ControlTemplate kAbout[] = {
     {kStaticId, K::kIcon, "", {11, 14, 21, 20}},
-    {kStaticId, K::kLabel, "Pixolan Version 1.0", {42, 10, 124, 8}},
+    {kStaticId, K::kLabel, "Pixolan Version " PIXOLAN_VERSION, {42, 10, 124, 8}},
     {kStaticId, K::kLabel, "Copyright (C) Brindlewerk", {42, 25, 124, 8}},
     {1, K::kDefaultButton, "OK", {178, 7, 50, 14}},
 };
@@ -32,6 +34,8 @@ constexpr ControlTemplate kExportOptions[] = {
     {1016, K::kCheckBox, "Use Palette File", {10, 15, 120, 10}},
     {1017, K::kCheckBox, "Make First Colour Transparent Colour", {10, 25, 120, 10}},
     {1018, K::kCheckBox, "Remap Image", {10, 35, 120, 10}},
+    {kStaticId, K::kLabel, "Label prefix", {10, 83, 50, 8}},
+    {1019, K::kEdit, "", {60, 80, 135, 14}},
 };
 
 // Two columns of four: palettes 0..3 on the left, 4..7 on the right.
@@ -50,6 +54,8 @@ constexpr ControlTemplate kExportPalette[] = {
     PaletteLabel(2, "Palette 2"), PaletteEdit(2), PaletteLabel(3, "Palette 3"), PaletteEdit(3),
     PaletteLabel(4, "Palette 4"), PaletteEdit(4), PaletteLabel(5, "Palette 5"), PaletteEdit(5),
     PaletteLabel(6, "Palette 6"), PaletteEdit(6), PaletteLabel(7, "Palette 7"), PaletteEdit(7),
+    {kStaticId, K::kLabel, "Label prefix", {7, 95, 50, 8}},
+    {1024, K::kEdit, "", {57, 92, 108, 14}},
 };
 
 constexpr ControlTemplate kInsertFrame[] = {
@@ -62,8 +68,8 @@ constexpr ControlTemplate kInsertFrame[] = {
 constexpr std::array kTemplates = {
     DialogTemplate{100, "About Pixolan", 235, 42, kAbout},
     DialogTemplate{133, "Add New Animation", 186, 76, kAddAnimation},
-    DialogTemplate{139, "Export Options", 252, 81, kExportOptions},
-    DialogTemplate{140, "Export Palette", 229, 93, kExportPalette},
+    DialogTemplate{139, "Export Options", 252, 100, kExportOptions},
+    DialogTemplate{140, "Export Palette", 229, 112, kExportPalette},
     DialogTemplate{141, "Insert Frame", 186, 42, kInsertFrame},
 };
 

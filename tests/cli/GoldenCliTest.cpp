@@ -219,5 +219,19 @@ TEST_F(Z80asm, AnimationExportAssemblesToTheTablesBytes) {
   EXPECT_EQ(bin.bytes, b.data());
 }
 
+// Two exports and a palette file, each with its own label prefix, are one
+// program: no label is defined twice, and each file's labels carry its prefix.
+TEST_F(Z80asm, PrefixedFilesAssembleTogether) {
+  const Assembled bin = Assemble(Golden("export-label-prefix/expected/files/out.asm") +
+                                 Golden("export-label-prefix-second/expected/files/out.asm") +
+                                 Golden("palette-label-prefix/expected/files/palettes.asm"));
+  std::vector<std::string> palettes;
+  for (const auto& [label, address] : bin.labels) {
+    EXPECT_TRUE(label.starts_with("Hero") || label.starts_with("Coin_") || label.starts_with("Pal")) << label;
+    if (label.ends_with("PaletteData") && !label.ends_with("BlockPaletteData")) palettes.push_back(label);
+  }
+  EXPECT_EQ(palettes, (std::vector<std::string>{"Coin_PaletteData", "HeroPaletteData", "PalPaletteData"}));
+}
+
 }  // namespace
 }  // namespace pixolan::test

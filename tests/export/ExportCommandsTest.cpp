@@ -38,7 +38,8 @@ class ExportAnimCommand : public ExportFixture, public ::testing::Test {
 };
 
 TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialogAndKeepsTheOptions) {
-  Run({DialogAction::Set(CExportOptionsDlg::IDC_FIRST_TRANS, "1"), DialogAction::Set(CExportOptionsDlg::IDC_PALETTE_NAME, "p.asm")},
+  Run({DialogAction::Set(CExportOptionsDlg::IDC_FIRST_TRANS, "1"), DialogAction::Set(CExportOptionsDlg::IDC_PALETTE_NAME, "p.asm"),
+       DialogAction::Set(CExportOptionsDlg::IDC_LABEL_PREFIX, "Hero")},
       Out());
   EXPECT_TRUE(prompts.m_messages.empty());
   ASSERT_EQ(prompts.m_shownDialogs.size(), 1u);
@@ -50,15 +51,17 @@ TEST_F(ExportAnimCommand, WritesTheFileChosenInTheSaveDialogAndKeepsTheOptions) 
   options.m_bFirstTrans = true;
   CAnimExport again(doc, prompts);
   ASSERT_TRUE(again.Build(options, Out()));
+  again.StyleLabels({"Hero", false, {}});
   EXPECT_EQ(ReadText(Out()), again.File().Bytes());
+  EXPECT_NE(again.File().Bytes().find("\nHeroAnimRun:\r\n"), std::string::npos);
   EXPECT_EQ(settings.WriteLog(), (std::vector<std::string>{"ExportOptions/PaletteName=p.asm", "ExportOptions/UsePalette=0",
                                                           "ExportOptions/ForceFirst=0", "ExportOptions/FirstTrans=1",
-                                                          "ExportOptions/Remap=0"}));
+                                                          "ExportOptions/Remap=0", "ExportOptions/LabelPrefix=Hero"}));
   // The next export shows what was stored, each box from its own setting.
   prompts.QueueDialog({DialogAction::Cancel()});
   OnExportAnim(doc);
   EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls,
-            (DialogControls{{1013, "0"}, {1014, "p.asm"}, {1016, "0"}, {1017, "1"}, {1018, "0"}}));
+            (DialogControls{{1013, "0"}, {1014, "p.asm"}, {1016, "0"}, {1017, "1"}, {1018, "0"}, {1019, "Hero"}}));
 }
 
 TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAfterTheSettingsAreStored) {
@@ -77,7 +80,7 @@ TEST_F(ExportAnimCommand, CancelledOptionsStoreNothingNoSheetOrNoPaletteStopsAft
   Run();
   EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Image has no palette: 512 colours (at most 256 become a palette)\n",
                                                   "ERROR: No image loaded\n"}));
-  EXPECT_EQ(settings.WriteLog().size(), 10u);
+  EXPECT_EQ(settings.WriteLog().size(), 12u);
   EXPECT_TRUE(prompts.m_fileRequests.empty());
 }
 
@@ -255,7 +258,8 @@ TEST(PaletteExportDialog, ValidatesEachStartAndStoresThemInOrder) {
             (std::vector<std::string>{"ExportPalette/Palette0=0", "ExportPalette/Palette1=252",
                                       "ExportPalette/Palette2=32", "ExportPalette/Palette3=48",
                                       "ExportPalette/Palette4=64", "ExportPalette/Palette5=80",
-                                      "ExportPalette/Palette6=96", "ExportPalette/Palette7=7"}));
+                                      "ExportPalette/Palette6=96", "ExportPalette/Palette7=7",
+                                      "ExportPalette/LabelPrefix="}));
 }
 
 class ExportPaletteCommand : public ExportFixture, public ::testing::Test {};
@@ -273,13 +277,13 @@ TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndW
   prompts.QueueDialog({DialogAction::Set(1016, "4"), DialogAction::Ok()});
   OnExportPalette(doc);  // the file dialog is cancelled
   EXPECT_EQ(settings.GetProfileInt("ExportPalette", "Palette0", -1), 4);
-  EXPECT_EQ(settings.WriteLog().size(), 8u);
+  EXPECT_EQ(settings.WriteLog().size(), 9u);
   ExpectAsmFileDialog(prompts.m_fileRequests.at(0), false, "palettedata.asm");
 
   prompts.QueueDialog({DialogAction::Cancel()});
   OnExportPalette(doc);
   EXPECT_EQ(prompts.m_shownDialogs.at(1).initialControls.at(1016), "4");
-  EXPECT_EQ(settings.WriteLog().size(), 8u);
+  EXPECT_EQ(settings.WriteLog().size(), 9u);
 
   TempDir dir;
   prompts.QueueDialog({DialogAction::Ok()});
@@ -287,6 +291,16 @@ TEST_F(ExportPaletteCommand, StoresTheStartsEvenWhenTheFileDialogIsCancelledAndW
   OnExportPalette(doc);
   EXPECT_EQ(ReadText(dir / "p.asm"), Written(*doc.m_pImage, {4, 16, 32, 48, 64, 80, 96, 112}));
   EXPECT_TRUE(prompts.m_messages.empty());
+
+  // A prefix is checked before the file is chosen, and then starts the label.
+  prompts.QueueDialog({DialogAction::Set(CExportPaletteDlg::IDC_LABEL_PREFIX, "9x"), DialogAction::Ok()});
+  OnExportPalette(doc);
+  EXPECT_EQ(prompts.m_messages,
+            (std::vector<std::string>{"ERROR: The label prefix 9x starts with a digit, which no assembler label can\n"}));
+  prompts.QueueDialog({DialogAction::Set(CExportPaletteDlg::IDC_LABEL_PREFIX, "Pal"), DialogAction::Ok()});
+  prompts.QueueFile((dir / "p.asm").string());
+  OnExportPalette(doc);
+  EXPECT_NE(ReadText(dir / "p.asm").find("\nPalPaletteData:\r\n"), std::string::npos);
 }
 
 }  // namespace

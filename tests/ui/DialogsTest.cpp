@@ -142,7 +142,7 @@ TEST(TemplateDialog, TabOrderFollowsTemplate) {
   std::vector<QWidget*> visited;
   std::vector<QWidget*> expected;
   RunScript({[&](QWidget* top) {
-              for (int id : {1, 2, 1013, 1014, 1015, 1016, 1017, 1018, 1}) expected.push_back(Control(top, id));
+              for (int id : {1, 2, 1013, 1014, 1015, 1016, 1017, 1018, 1019, 1}) expected.push_back(Control(top, id));
               Control(top, 1)->setFocus();
               for (std::size_t i = 0; i < expected.size(); ++i) {
                 visited.push_back(QApplication::focusWidget());
