@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [extra packages...]
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev libcli11-dev libpng-dev libgif-dev nlohmann-json3-dev z80asm
+packages=(cmake g++ make dpkg-dev file libgtest-dev libbenchmark-dev libcli11-dev libpng-dev libgif-dev nlohmann-json3-dev z80asm
   qt6-base-dev qt6-svg-dev libqt6svg6 "$@")
 
 missing=()
