@@ -23,7 +23,7 @@ class CChildFrame : public QWidget {
  public:
   CChildFrame(CPxoDoc& doc, QWidget* parent = nullptr);
 
-  // The initial update (hint 0) of this window's three views.
+  // The initial update (HINT_INITIAL_UPDATE) of this window's three views.
   void InitialUpdateFrame();
   CPxoDoc& Document() const { return m_doc; }
   CSheetPicture& Picture() { return m_picture; }

@@ -24,7 +24,7 @@ class CImageViewModel {
 
   // Client size of the pane; recentres when the document has a sheet.
   void OnSize(CSize client);
-  // Hint 0 with a sheet, hint 1 or a reloaded sheet: recentre and repaint all. Other
+  // The initial update with a sheet, a new or reloaded sheet: recentre and repaint all. Other
   // hints: nothing.
   Repaint OnUpdate(UpdateHint hint);
 

@@ -48,12 +48,12 @@ class CSpriteViewModel {
   CSize ScrollSize() const;
 
   void OnSize(CSize client);
-  // Hint 0 or a reloaded sheet: repaint all. Hint 3: the last frame rectangle and the
-  // current frame's. Else nothing.
+  // The initial update or a reloaded sheet: repaint all. HINT_CURRENT_CHANGED: the
+  // last frame rectangle and the current frame's. Else nothing.
   Repaint OnUpdate(UpdateHint hint, CPoint scroll) const;
 
   CanvasPaint PaintCanvas(const CRect& clipLogical) const;
-  // Also records the frame or guide rectangle for the next hint 3.
+  // Also records the frame or guide rectangle for the next HINT_CURRENT_CHANGED.
   SpritePaint Paint(CPoint scroll);
 
   Repaint OnMouseMove(CPoint client, CPoint scroll);

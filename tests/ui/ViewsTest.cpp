@@ -146,7 +146,7 @@ TEST_F(AnimPane, ListButtonsAndSpinStepTheCurrentFrame) {
   EXPECT_EQ(Shown(pane), "3/3");
 }
 
-// Records the current frame at every hint 3.
+// Records the current frame at every HINT_CURRENT_CHANGED.
 class FrameRecorder : public CView {
  public:
   explicit FrameRecorder(CPxoDoc& doc) : m_doc(doc) { doc.AddView(this); }

@@ -39,7 +39,7 @@ TEST_F(ImageViewModelTest, SheetIsCentredInPaneOrStartsAtZeroAndScrollsWhole) {
   EXPECT_FALSE(m_model.SheetToDraw({0, 0, 300, 55}));  // above the sheet
 }
 
-TEST_F(ImageViewModelTest, RecentresOnSizeWithSheetAndOnHintsZeroAndOne) {
+TEST_F(ImageViewModelTest, RecentresOnSizeWithSheetAndOnTheFirstUpdateOrANewSheet) {
   m_model.OnSize({200, 150});
   EXPECT_TRUE(m_model.OnUpdate(HINT_INITIAL_UPDATE).Empty());  // no sheet: neither size nor the first update centres
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{0, 0}));

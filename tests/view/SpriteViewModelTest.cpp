@@ -126,7 +126,7 @@ TEST_F(SpriteViewModelTest, GuideShowsWherePreviousFrameStands) {
   EXPECT_FALSE(first.guide || first.frame);
   m_doc.m_nCurrentFrame = 2;
   m_doc.m_pImage.reset();
-  EXPECT_FALSE(m_model.Paint({}).frame);  // nothing to copy from, but the place is kept for hint 3
+  EXPECT_FALSE(m_model.Paint({}).frame);  // nothing to copy from, but the place is kept for HINT_CURRENT_CHANGED
   EXPECT_EQ(m_model.m_rectFrame, second);
 }
 
