@@ -3,6 +3,9 @@
 #include <cstdio>
 #include <iostream>
 
+#include "framework/AtomicFile.h"
+#include "framework/FileException.h"
+
 namespace pixolan::cli {
 
 void PrintMessage(std::string_view text) {
@@ -17,5 +20,23 @@ bool WriteToStdout(const std::string& bytes) {
   if (!ok) PrintMessage("ERROR: Unable to write to standard output");
   return ok;
 }
+
+namespace {
+
+template <class Bytes>
+bool SaveWithMessage(const std::string& path, const Bytes& bytes) {
+  try {
+    WriteFileAtomically(path, bytes);
+  } catch (const CFileException& e) {
+    PrintMessage(e.GetErrorMessage());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SaveFile(const std::string& path, const std::string& bytes) { return SaveWithMessage(path, bytes); }
+bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes) { return SaveWithMessage(path, bytes); }
 
 }  // namespace pixolan::cli

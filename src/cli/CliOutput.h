@@ -1,6 +1,8 @@
 #pragma once
 // What the export commands share on the command line: messages to stderr, and
 // the finished file either saved in one piece or, for "-o -", sent to stdout.
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,5 +29,10 @@ inline CLI::Validator NonEmptyPath() {
 
 // Writes the bytes to stdout; false (after a message) when that fails.
 bool WriteToStdout(const std::string& bytes);
+
+// Saves the bytes in one piece; false after the file error's message, with any
+// earlier file left untouched.
+bool SaveFile(const std::string& path, const std::string& bytes);
+bool SaveFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 }  // namespace pixolan::cli

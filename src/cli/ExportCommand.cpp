@@ -11,8 +11,6 @@
 #include "export/AsmLabelStyle.h"
 #include "export/ExportDecoder.h"
 #include "export/GbdkSource.h"
-#include "framework/AtomicFile.h"
-#include "framework/FileException.h"
 
 namespace pixolan::cli {
 namespace {
@@ -25,16 +23,6 @@ struct OutputArguments {
   bool bRgbds = false;
 };
 
-bool Save(const std::string& path, const std::string& bytes) {
-  try {
-    WriteFileAtomically(path, bytes);
-  } catch (const CFileException& e) {
-    PrintMessage(e.GetErrorMessage());
-    return false;
-  }
-  return true;
-}
-
 bool Refuse(const std::optional<std::string>& problem) {
   if (problem) PrintMessage(*problem);
   return problem.has_value();
@@ -46,7 +34,7 @@ bool WriteAsm(CExportRun& run, const OutputArguments& out) {
     return run.Exporter().Save();
   }
   const std::string text = StyledAsm(run.Bytes(), {out.strLabelPrefix, out.bRgbds, out.strSection});
-  return IsStdout(out.strPath) ? WriteToStdout(text) : Save(out.strPath, text);
+  return IsStdout(out.strPath) ? WriteToStdout(text) : SaveFile(out.strPath, text);
 }
 
 bool WriteC(CExportRun& run, const OutputArguments& out) {
@@ -59,7 +47,7 @@ bool WriteC(CExportRun& run, const OutputArguments& out) {
     const DecodedExport decoded = DecodeExport(run.Bytes());
     if (Refuse(FindGbdkProblem(decoded, names))) return false;
     const GbdkSource written = WriteGbdkSource(decoded, names);
-    return Save(header.string(), written.strHeader) && Save(source.string(), written.strSource);
+    return SaveFile(header.string(), written.strHeader) && SaveFile(source.string(), written.strSource);
   } catch (const ExportDecodeError& e) {
     PrintMessage(std::string("ERROR: The exported data could not be read back: ") + e.what());
     return false;

@@ -12,7 +12,6 @@
 #include "cli/ExportRun.h"
 #include "export/ExportDecoder.h"
 #include "export/PreviewSheet.h"
-#include "framework/AtomicFile.h"
 #include "image/PngWriter.h"
 
 namespace pixolan::cli {
@@ -61,13 +60,7 @@ std::optional<std::vector<std::size_t>> ChooseAnimations(const CPxoDoc& doc, con
 // Saves in one piece, or sends to stdout for "-"; false after a message.
 bool Output(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   if (IsStdout(path)) return WriteToStdout(std::string(bytes.begin(), bytes.end()));
-  try {
-    WriteFileAtomically(path, bytes);
-  } catch (const CFileException& e) {
-    PrintMessage(e.GetErrorMessage());
-    return false;
-  }
-  return true;
+  return SaveFile(path, bytes);
 }
 
 bool RunPreview(const ExportArguments& exportArgs, const PreviewArguments& args) {
