@@ -40,6 +40,8 @@ class CEditHistory {
   // Another bound than kMaxBytes (tests); applies from the next step on.
   void SetByteLimit(std::size_t bytes) { m_nMaxBytes = bytes; }
   std::size_t StepCount() const { return m_steps.size(); }
+  // The step Undo would take, or null; a repeated change (a held key) may grow it.
+  CEditStep* LastDone() { return CanUndo() ? m_steps[m_nDone - 1].get() : nullptr; }
 
  private:
   std::size_t HeldBytes() const;

@@ -32,9 +32,8 @@ class CFrameStep : public CSwapStep {
   CFrameStep(std::string name, std::size_t animation, std::int32_t n, const CAnimFrame& changed,
              const SelectionState& selection);
 
-  // The sprite view repaints by itself when it places or lifts: the first time,
-  // no hint. Undone and redone, the canvas repaints the frame's old and new place.
-  void Do(CPxoDoc& doc) override { Exchange(doc); }
+  // Done, undone and redone alike: the canvas repaints the frame's old and new
+  // place, the sheet its outlines.
 
  private:
   void Swap(CPxoDoc& doc) override;

@@ -21,6 +21,14 @@ namespace pixolan {
 // Import Image, the document's sheet and every other sheet the program reads.
 inline constexpr const char* kMsgUnableToLoadImage = "FATAL: Unable to load image file";
 
+// The canvas zooms the application offers. A file may hold any zoom: it is kept
+// as read and limited to these wherever it is used.
+inline constexpr std::int32_t kMinZoom = 1;
+inline constexpr std::int32_t kMaxZoom = 16;
+constexpr std::int32_t ClampZoom(std::int32_t zoom) {
+  return zoom < kMinZoom ? kMinZoom : zoom > kMaxZoom ? kMaxZoom : zoom;
+}
+
 
 class CPxoDoc : public CDocument {
  public:
@@ -79,6 +87,17 @@ class CPxoDoc : public CDocument {
   // On the current animation; views are refreshed even when nothing changes.
   void SetAnimProperties(const std::string& name, std::uint32_t frameCount);
   void InsertFrameAfter(std::int32_t after);
+  // Editing on the canvas (PxoDocEdits.cpp).
+  // The canvas zoom, limited to kMinZoom..kMaxZoom: a "Zoom" step when it changes.
+  void SetZoom(std::int32_t zoom);
+  // The current frame's offsets: a "Move Frame" step when they change, or, with
+  // extendLast, a change of the last step when that moved this frame too and is
+  // not the saved state (a held arrow key). False when there is no placed frame.
+  bool MoveCurrentFrame(std::int32_t offsetX, std::int32_t offsetY, bool extendLast = false);
+  // The selection stops following the pointer; its rectangle stays as the one
+  // shown on the sheet. Not a step: picking one on the sheet is none either.
+  // Sends HINT_SELECTION_DROPPED.
+  void DropSelection();
 
   // Undo and redo. The modified flag follows the history: saving marks its
   // position, and the document is modified exactly when it is elsewhere.

@@ -11,6 +11,9 @@ enum class UpdateHint : long {
   HINT_CURRENT_CHANGED = 3,  // the current animation or frame, or a frame's contents
   HINT_ANIM_CHANGED = 4,     // an animation's name or frame list
   HINT_SHEET_RELOADED = 5,   // the sheet's file was read again; everything else stays
+  // canvas editing
+  HINT_ZOOM_CHANGED = 6,     // the canvas zoom (m_nZoom)
+  HINT_SELECTION_DROPPED = 7,  // the selection stopped following the pointer (Escape)
 };
 using enum UpdateHint;
 

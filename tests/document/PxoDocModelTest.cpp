@@ -61,7 +61,7 @@ TEST_F(PxoDocModelTest, PlacingAndLiftingAFrameMarkTheDocument) {
   EXPECT_FALSE(frame.m_bValid);
   EXPECT_EQ(frame.m_nOffsetX, -4);  // kept in memory
   EXPECT_TRUE(m_doc.IsModified());
-  EXPECT_TRUE(m_view.m_hints.empty());
+  EXPECT_EQ(m_view.m_hints, (std::vector<UpdateHint>{HINT_CURRENT_CHANGED, HINT_CURRENT_CHANGED}));  // the sheet outlines frames
   m_doc.SetModifiedFlag(false);
   run.SetFrameCount(0);
   m_doc.m_nCurrentFrame = 1;

@@ -52,8 +52,10 @@ TEST_F(UndoRedoTest, EachStepUndoneAndRedoneInARowRestoresTheDocument) {
     UpdateHint undoHint;
   };
   const std::vector<Edit> edits = {
-      {"Place Frame", [&] { m_doc.SetCurrentFrameData(CRect{8, 0, 16, 8}, 5, 6); }, {}, HINT_CURRENT_CHANGED},
-      {"Lift Frame", [&] { m_doc.LiftCurrentFrame(); }, {}, HINT_CURRENT_CHANGED},
+      {"Place Frame", [&] { m_doc.SetCurrentFrameData(CRect{8, 0, 16, 8}, 5, 6); }, {HINT_CURRENT_CHANGED}, HINT_CURRENT_CHANGED},
+      {"Move Frame", [&] { m_doc.MoveCurrentFrame(-7, 9); }, {HINT_CURRENT_CHANGED}, HINT_CURRENT_CHANGED},
+      {"Zoom", [&] { m_doc.SetZoom(9); }, {HINT_ZOOM_CHANGED}, HINT_ZOOM_CHANGED},
+      {"Lift Frame", [&] { m_doc.LiftCurrentFrame(); }, {HINT_CURRENT_CHANGED}, HINT_CURRENT_CHANGED},
       {"Import Image", [&] { EXPECT_TRUE(m_doc.ImportImage(SheetOf(9))); }, {HINT_IMAGE_CHANGED}, HINT_IMAGE_CHANGED},
       {"Insert Frame", [&] { m_doc.InsertFrameAfter(0); }, {HINT_ANIM_CHANGED}, HINT_ANIM_CHANGED},
       // Four frames, three of them placed, shrunk to one and renamed.
@@ -94,6 +96,32 @@ TEST_F(UndoRedoTest, ChangesThatChangeNothingAreNoSteps) {
   EXPECT_FALSE(m_doc.History().CanUndo());
   EXPECT_FALSE(m_doc.IsModified());
   EXPECT_EQ(TakeHints(), (std::vector<UpdateHint>{HINT_ANIM_CHANGED, HINT_ANIM_CHANGED}));
+}
+
+TEST_F(UndoRedoTest, AHeldKeysMovesAreOneStepThatNeverGrowsPastTheSavedState) {
+  const Snapshot before = Now();
+  m_doc.MoveCurrentFrame(3, -2);
+  m_doc.MoveCurrentFrame(4, -2, true);
+  m_doc.MoveCurrentFrame(5, -2, true);
+  EXPECT_EQ(m_doc.History().StepCount(), 1u);
+  const Snapshot moved = Now();
+  m_doc.OnEditUndo();
+  EXPECT_EQ(Now(), before);
+  m_doc.OnEditRedo();
+  EXPECT_EQ(Now(), moved);
+  m_doc.History().MarkSaved();
+  m_doc.MoveCurrentFrame(6, -2, true);  // the saved state stays reachable
+  EXPECT_EQ(m_doc.History().StepCount(), 2u);
+  m_doc.m_nCurrentFrame = 3;
+  m_doc.MoveCurrentFrame(0, 0, true);  // another frame: a step of its own
+  EXPECT_EQ(m_doc.History().StepCount(), 3u);
+  // Zooms are kept to 1..16; one that changes nothing is no step.
+  m_doc.SetZoom(40);
+  EXPECT_EQ(m_doc.m_nZoom, kMaxZoom);
+  m_doc.SetZoom(16);
+  m_doc.SetZoom(-3);
+  EXPECT_EQ(m_doc.m_nZoom, kMinZoom);
+  EXPECT_EQ(m_doc.History().StepCount(), 5u);
 }
 
 TEST_F(UndoRedoTest, UndoingTheCurrentAnimationsAdditionLeavesNoCurrentAnimation) {
