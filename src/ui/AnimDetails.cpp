@@ -12,6 +12,7 @@
 #include "ui/AnimListBox.h"
 #include "ui/CommandTable.h"
 #include "ui/DialogUnits.h"
+#include "ui/OffsetFields.h"
 #include "ui/TextCodec.h"
 #include "ui/UpDownControl.h"
 
@@ -75,9 +76,12 @@ void CPxoAnimDetails::BuildControls() {
     button->setIconSize(QSize(button->height() - 8, button->height() - 8));
     x += 20;
   }
+  place(new QGroupBox("Frame Offset", this), 115, 65, 125, 30);
+  m_offsets = new COffsetFields(m_doc, this);
+  place(m_offsets, 120, 75, 110, 14);
   // The group boxes stand behind the controls they frame.
   for (QGroupBox* box : findChildren<QGroupBox*>()) box->lower();
-  setMinimumSize(DialogUnitsToPixels(metrics, 0, 0, 245, 60).size());
+  setMinimumSize(DialogUnitsToPixels(metrics, 0, 0, 245, 95).size());
 }
 
 void CPxoAnimDetails::ConnectControls() {

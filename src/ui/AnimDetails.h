@@ -16,6 +16,7 @@ namespace pixolan {
 class CPxoDoc;
 class CAnimListBox;
 class CUpDownControl;
+class COffsetFields;
 
 class CPxoAnimDetails : public QWidget {
   Q_OBJECT
@@ -33,6 +34,7 @@ class CPxoAnimDetails : public QWidget {
   QLineEdit* FrameEdit() const { return m_editFrame; }
   QLineEdit* FramesEdit() const { return m_editFrames; }
   const QTimer& Timer() const { return m_timer; }
+  COffsetFields* OffsetFields() const { return m_offsets; }
 
  signals:
   void activated();
@@ -65,6 +67,7 @@ class CPxoAnimDetails : public QWidget {
   QLineEdit* m_editFrame = nullptr;
   QLineEdit* m_editFrames = nullptr;
   CUpDownControl* m_spin = nullptr;
+  COffsetFields* m_offsets = nullptr;
   QTimer m_timer;
   bool m_bFilling = false;
   CViewBridge m_bridge;

@@ -44,9 +44,26 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
   connect(m_pSpriteView, &CScrollingView::activated, this, [this] { SetActiveView(m_pSpriteView); });
   connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
   connect(m_pSpriteView, &CPxoSpriteView::coordinatesChanged, this, &CChildFrame::statusChanged);
+  ConnectZoom();
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
+}
+
+void CChildFrame::ConnectZoom() {
+  connect(m_pImageView, &CPxoImageView::zoomChanged, this, &CChildFrame::statusChanged);
+  connect(m_pSpriteView, &CPxoSpriteView::zoomChanged, this, &CChildFrame::statusChanged);
+  m_pSpriteView->SetPlayingQuery([this] { return m_pAnimDetails->Model().IsPlaying(); });
+}
+
+void CChildFrame::ZoomActivePane(int direction) {
+  if (m_pActiveView == m_pImageView) m_pImageView->ZoomBy(direction);
+  else m_pSpriteView->ZoomBy(direction);
+}
+
+QString CChildFrame::ZoomText() const {
+  if (m_pActiveView == m_pImageView) return QString("Sheet %1x").arg(m_pImageView->Model().Zoom());
+  return QString("Canvas %1x").arg(m_pSpriteView->Model().Zoom());
 }
 
 void CChildFrame::InitialUpdateFrame() {

@@ -38,6 +38,11 @@ class CChildFrame : public QWidget {
   void ActivateNextPane(int direction);
   // Puts both splitter bars back at half the window.
   void RecalcPanes();
+  // Zoom in (+1), out (-1) or to 1x (0): the sheet while it is the active view,
+  // else the canvas.
+  void ZoomActivePane(int direction);
+  // The status bar's zoom pane: "Sheet 2x" or "Canvas 4x", after the same rule.
+  QString ZoomText() const;
 
  signals:
   // The document's modified flag, title or history changed.
@@ -51,6 +56,7 @@ class CChildFrame : public QWidget {
 
  private:
   void SetActiveView(QWidget* view);
+  void ConnectZoom();
 
   CPxoDoc& m_doc;
   CSheetPicture m_picture;

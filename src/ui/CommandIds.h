@@ -35,6 +35,14 @@ enum CommandId : int {
   ID_PREV_PANE = 57681,
   ID_VIEW_TOOLBAR = 59392,
   ID_VIEW_STATUS_BAR = 59393,
+  // canvas editing: zoom, grid, onion skin, the selection
+  ID_VIEW_ZOOM_IN = 33000,
+  ID_VIEW_ZOOM_OUT = 33001,
+  ID_VIEW_ACTUAL_SIZE = 33002,
+  ID_VIEW_GRID = 33003,
+  ID_VIEW_ONION_SKIN = 33004,
+  ID_VIEW_ONION_SKIN_NEXT = 33005,
+  ID_DROP_SELECTION = 33006,
 };
 
 }  // namespace pixolan

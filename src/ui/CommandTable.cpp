@@ -13,6 +13,7 @@
 #include "ui/CommandIds.h"
 #include "ui/MainFrame.h"
 #include "ui/PxoApp.h"
+#include "ui/ViewCommands.h"
 
 namespace pixolan {
 namespace {
@@ -160,7 +161,12 @@ std::vector<CommandRow> BuildTable() {
 }  // namespace
 
 const std::vector<CommandRow>& CommandTable() {
-  static const std::vector<CommandRow> table = BuildTable();
+  static const std::vector<CommandRow> table = [] {
+    std::vector<CommandRow> rows = BuildTable();
+    const std::vector<CommandRow> view = ViewCommandRows();  // the View menu's editing aids, last in it
+    rows.insert(rows.end(), view.begin(), view.end());
+    return rows;
+  }();
   return table;
 }
 

@@ -5,7 +5,10 @@
 #include <QPaintEvent>
 
 #include "document/PxoDoc.h"
+#include "ui/OverlayPainter.h"
 #include "ui/QtGeometry.h"
+#include "view/ViewOptions.h"
+#include "view/ZoomMath.h"
 
 namespace pixolan {
 
@@ -24,15 +27,43 @@ void CPxoImageView::OnInitialUpdate() {
 }
 
 void CPxoImageView::OnUpdate(UpdateHint hint) {
+  const std::int32_t zoom = m_model.Zoom();
   m_model.OnSize(ToCSize(viewport()->size()));
   ApplyRepaint(viewport(), m_model.OnUpdate(hint));
   SetScrollSizes(m_model.ScrollSize());
   UpdatePointer(m_model.HidePointer());
+  if (m_model.Zoom() != zoom) emit zoomChanged();
 }
 
 void CPxoImageView::OnClientSize(CSize client) {
+  const std::int32_t zoom = m_model.Zoom();
   m_model.OnSize(client);
   SetScrollSizes(m_model.ScrollSize());
+  if (m_model.Zoom() != zoom) emit zoomChanged();
+}
+
+void CPxoImageView::ZoomBy(int direction) {
+  const QSize client = viewport()->size();
+  const std::int32_t zoom = direction == 0 ? 1 : StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom);
+  ZoomTo(zoom, CPoint{client.width() / 2, client.height() / 2});
+}
+
+void CPxoImageView::ZoomTo(std::int32_t zoom, CPoint anchor) {
+  const CPoint scroll = m_model.SetZoom(zoom, anchor, ScrollPosition());
+  SetScrollSizes(m_model.ScrollSize());
+  SetScrollPosition(scroll);
+  viewport()->update();
+  emit zoomChanged();
+}
+
+void CPxoImageView::wheelEvent(QWheelEvent* event) {
+  const int direction = WheelZoomDirection(*event);
+  if (direction == 0) {
+    CScrollingView::wheelEvent(event);
+    return;
+  }
+  ZoomTo(StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
+  event->accept();
 }
 
 void CPxoImageView::paintEvent(QPaintEvent* event) {
@@ -43,10 +74,15 @@ void CPxoImageView::paintEvent(QPaintEvent* event) {
   if (auto blit = m_model.SheetToDraw(clipLogical)) {
     const QImage& sheet = m_picture.Image();
     if (!sheet.isNull()) {
-      painter.drawImage(QPoint(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y), sheet,
-                        ToQRect(blit->rectSource));
+      // Nearest neighbour: every sheet pixel a crisp zoom x zoom square.
+      const QRect source = ToQRect(blit->rectSource);
+      const QRect dest(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y, source.width() * m_model.Zoom(),
+                       source.height() * m_model.Zoom());
+      painter.drawImage(dest, sheet, source);
     }
   }
+  if (ViewOptions::Load(m_doc.Settings()).bGrid) PaintGrid(painter, m_model.Grid(scroll, ToCRect(event->rect())));
+  PaintOutlines(painter, m_model.Outlines(scroll));
   if (auto cursor = m_model.CursorToDraw()) {
     // Difference with white gives each pixel's complement.
     painter.setCompositionMode(QPainter::CompositionMode_Difference);

@@ -1,6 +1,7 @@
 #pragma once
-// The sheet pane: the sheet at its actual size, centred, with an inverted block
-// cursor; a drag marks a rectangle of whole blocks as the document's selection.
+// The sheet pane: the sheet zoomed 1x to 16x, centred, with an inverted block
+// cursor, the grid and the frames' outlines; a drag marks a rectangle of whole
+// blocks as the document's selection.
 #include "ui/ScrollingView.h"
 #include "ui/SheetPicture.h"
 #include "ui/ViewBridge.h"
@@ -18,12 +19,20 @@ class CPxoImageView : public CScrollingView {
 
   void OnInitialUpdate();
   const CImageViewModel& Model() const { return m_model; }
+  // One zoom step in (+1) or out (-1) around the pane's centre, or 1x (0).
+  void ZoomBy(int direction);
+  // Sets the zoom keeping the sheet pixel under `anchor` (client) in place.
+  void ZoomTo(std::int32_t zoom, CPoint anchor);
+
+ signals:
+  void zoomChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;
 

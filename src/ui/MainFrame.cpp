@@ -67,6 +67,7 @@ void CMainFrame::CreateStatusBar() {
   m_paneCoordinates->setObjectName("Coordinates");
   m_paneCoordinates->setMinimumWidth(QFontMetrics(font()).horizontalAdvance("X = 000000, Y = 000000") + 8);
   bar->addPermanentWidget(m_paneCoordinates);
+  CreateZoomPane();
   // Lock-key states are not readable on every platform: the panes stand greyed, as when off.
   for (const char* text : {"CAP", "NUM", "SCRL"}) {
     auto* pane = new QLabel(text, bar);
@@ -87,6 +88,7 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     UpdateTitles();
   });
   connect(frame, &CChildFrame::statusChanged, this, &CMainFrame::UpdateCoordinates);
+  connect(frame, &CChildFrame::statusChanged, this, &CMainFrame::UpdateZoom);
   UpdateShellState();
 }
 
@@ -138,6 +140,20 @@ void CMainFrame::UpdateShellState() {
   UpdateCommands();
   UpdateTitles();
   UpdateCoordinates();
+  UpdateZoom();
+}
+
+void CMainFrame::CreateZoomPane() {
+  m_paneZoom = new QLabel(statusBar());
+  m_paneZoom->setObjectName("Zoom");
+  m_paneZoom->setMinimumWidth(QFontMetrics(font()).horizontalAdvance("Canvas 16x") + 8);
+  statusBar()->addPermanentWidget(m_paneZoom);
+}
+
+void CMainFrame::UpdateZoom() {
+  CChildFrame* active = ActiveChildFrame();
+  const QString text = active != nullptr ? active->ZoomText() : QString();
+  if (m_paneZoom->text() != text) m_paneZoom->setText(text);
 }
 
 void CMainFrame::UpdateCommands() { m_menus->Update(Context()); }

@@ -28,6 +28,7 @@ class CMainFrame : public QMainWindow {
   QMdiArea* MdiArea() const { return m_mdiArea; }
   CMainMenus& Menus() const { return *m_menus; }
   QLabel* CoordinatesPane() const { return m_paneCoordinates; }
+  QLabel* ZoomPane() const { return m_paneZoom; }
   // Brings menus, toolbar, window titles and the coordinates pane up to date: after
   // every command, when windows come or go, and when a document's state changes.
   void UpdateShellState();
@@ -52,11 +53,15 @@ class CMainFrame : public QMainWindow {
   void UpdateTitles();
   // The canvas position while the active window's canvas pane is its active view.
   void UpdateCoordinates();
+  // The active pane's zoom.
+  void CreateZoomPane();
+  void UpdateZoom();
 
   CPxoApp& m_app;
   QMdiArea* m_mdiArea = nullptr;
   CMainMenus* m_menus = nullptr;
   QLabel* m_paneCoordinates = nullptr;
+  QLabel* m_paneZoom = nullptr;
 };
 
 }  // namespace pixolan

@@ -81,6 +81,9 @@ CPxoDoc* CPxoApp::OpenDocumentFile(const std::string& path) {
     }
   }
   AddToRecentFiles(doc->GetPathName());
+  // The stored selection is shown on the sheet but does not follow the pointer:
+  // the first click on the canvas must not replace the current frame.
+  doc->DropSelection();
   return &AddDocument(std::move(doc));
 }
 

@@ -56,6 +56,7 @@ class CPxoApp : public QObject {
   void PrintCanvas(CChildFrame& frame, PrintMode mode);
   void OnFilePrintSetup();
   void OnAppAbout();
+  ISettings& Settings() { return m_settings; }
   // The recent document at the index; one that no longer opens leaves the list.
   void OpenRecentFile(std::size_t index);
 

@@ -25,6 +25,17 @@ void CScrollingView::SetScrollSizes(CSize total) {
   UpdateScrollBars();
 }
 
+void CScrollingView::SetScrollPosition(CPoint scroll) {
+  horizontalScrollBar()->setValue(scroll.x);
+  verticalScrollBar()->setValue(scroll.y);
+}
+
+int CScrollingView::WheelZoomDirection(const QWheelEvent& event) {
+  if (!(event.modifiers() & Qt::ControlModifier)) return 0;
+  const int delta = event.angleDelta().y() != 0 ? event.angleDelta().y() : event.angleDelta().x();
+  return delta > 0 ? 1 : delta < 0 ? -1 : 0;
+}
+
 void CScrollingView::UpdateScrollBars() {
   const QSize client = viewport()->size();
   // A page is what the pane shows (so the thumb's length tells how much that is), a

@@ -2,6 +2,7 @@
 // A scrolling pane: a logical area of a given size shown through the viewport,
 // the pointer hidden on request, and notice when the mouse leaves.
 #include <QAbstractScrollArea>
+#include <QWheelEvent>
 
 #include "view/ViewTypes.h"
 
@@ -15,6 +16,10 @@ class CScrollingView : public QAbstractScrollArea {
   // The current scroll position (sx, sy): logical = client + scroll.
   CPoint ScrollPosition() const;
   void SetScrollSizes(CSize total);
+  // Scrolls to (sx, sy), kept inside the scroll bars' ranges.
+  void SetScrollPosition(CPoint scroll);
+  // The zoom in or out that a wheel turn asks for with Ctrl held (+1, -1), else 0.
+  static int WheelZoomDirection(const QWheelEvent& event);
 
  signals:
   // The view was clicked or focused: it is now its frame's active view.

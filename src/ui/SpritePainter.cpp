@@ -1,5 +1,6 @@
 #include "ui/SpritePainter.h"
 
+#include "ui/OverlayPainter.h"
 #include "ui/QtGeometry.h"
 #include "view/StretchClip.h"
 
@@ -49,8 +50,13 @@ void PaintSpriteView(QPainter& painter, CSpriteViewModel& model, const QImage& s
   painter.setRenderHint(QPainter::LosslessImageRendering, true);
   PaintCanvas(painter, model, scroll, clipClient);
   const SpritePaint paint = model.Paint(scroll);
-  if (paint.frame) Stretch(painter, sheet, *paint.frame, model.Zoom());
   if (paint.guide) BorderedBox(painter, ToQRect(*paint.guide));
+  // The neighbouring frames faint beneath, to line the current one up with them.
+  painter.setOpacity(0.35);
+  for (const StretchBlit& neighbour : paint.onionSkin) Stretch(painter, sheet, neighbour, model.Zoom());
+  painter.setOpacity(1.0);
+  if (paint.frame) Stretch(painter, sheet, *paint.frame, model.Zoom());
+  if (model.m_options.bGrid) PaintGrid(painter, model.Grid(scroll, ToCRect(clipClient)));
   if (paint.preview) Stretch(painter, sheet, *paint.preview, model.Zoom());
 }
 

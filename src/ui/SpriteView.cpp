@@ -1,5 +1,6 @@
 #include "ui/SpriteView.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -8,6 +9,7 @@
 #include "ui/QtGeometry.h"
 #include "ui/SpritePainter.h"
 #include "ui/TextCodec.h"
+#include "view/ZoomMath.h"
 
 namespace pixolan {
 
@@ -28,8 +30,54 @@ void CPxoSpriteView::OnInitialUpdate() {
 }
 
 void CPxoSpriteView::OnUpdate(UpdateHint hint) {
+  if (hint == HINT_ZOOM_CHANGED) {
+    // A new zoom (also undone or redone): the canvas's size and centre change.
+    m_model.OnSize(ToCSize(viewport()->size()));
+    SetScrollSizes(m_model.ScrollSize());
+    emit zoomChanged();
+  }
   ApplyRepaint(viewport(), m_model.OnUpdate(hint, ScrollPosition()));
   UpdatePointerForSelection();
+}
+
+void CPxoSpriteView::ZoomBy(int direction) {
+  const QSize client = viewport()->size();
+  const std::int32_t zoom = direction == 0 ? 1 : StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom);
+  ZoomTo(zoom, CPoint{client.width() / 2, client.height() / 2});
+}
+
+void CPxoSpriteView::ZoomTo(std::int32_t zoom, CPoint anchor) {
+  const CPoint oldCentre = m_model.m_ptCentre;
+  const std::int32_t oldZoom = m_model.Zoom();
+  const CPoint scroll = ScrollPosition();
+  m_doc.SetZoom(zoom);  // every canvas of the document hears of it
+  if (m_model.Zoom() != oldZoom) SetScrollPosition(m_model.ScrollAfterZoom(anchor, scroll, oldCentre, oldZoom));
+}
+
+void CPxoSpriteView::wheelEvent(QWheelEvent* event) {
+  const int direction = WheelZoomDirection(*event);
+  if (direction == 0) {
+    CScrollingView::wheelEvent(event);
+    return;
+  }
+  ZoomTo(StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
+  event->accept();
+}
+
+void CPxoSpriteView::keyPressEvent(QKeyEvent* event) {
+  // Arrows nudge the current frame by a pixel, with Shift by a block; a key held
+  // down repeats into the same step.
+  const int step = (event->modifiers() & Qt::ShiftModifier) ? 8 : 1;
+  int dx = 0;
+  int dy = 0;
+  switch (event->key()) {
+    case Qt::Key_Left: dx = -step; break;
+    case Qt::Key_Right: dx = step; break;
+    case Qt::Key_Up: dy = -step; break;
+    case Qt::Key_Down: dy = step; break;
+    default: CScrollingView::keyPressEvent(event); return;
+  }
+  if (!m_model.Nudge(dx, dy, event->isAutoRepeat())) CScrollingView::keyPressEvent(event);
 }
 
 QString CPxoSpriteView::CoordinatesText() const { return FromCoreText(m_model.CoordinatesText()); }
@@ -37,12 +85,16 @@ QString CPxoSpriteView::CoordinatesText() const { return FromCoreText(m_model.Co
 void CPxoSpriteView::OnClientSize(CSize client) { m_model.OnSize(client); }
 
 void CPxoSpriteView::paintEvent(QPaintEvent* event) {
+  m_model.m_options = ViewOptions::Load(m_doc.Settings());
+  m_model.m_bPlaying = m_playing && m_playing();
   QPainter painter(viewport());
   PaintSpriteView(painter, m_model, m_picture.Image(), ScrollPosition(), event->rect());
 }
 
 void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {
-  ApplyRepaint(viewport(), m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition()));
+  const CPoint client = ToCPoint(event->position().toPoint());
+  if (m_model.IsDragging()) ApplyRepaint(viewport(), m_model.OnFrameDrag(client, ScrollPosition()));
+  ApplyRepaint(viewport(), m_model.OnMouseMove(client, ScrollPosition()));
   UpdatePointerForSelection();
   emit coordinatesChanged();
   CScrollingView::mouseMoveEvent(event);
@@ -52,10 +104,20 @@ void CPxoSpriteView::mousePressEvent(QMouseEvent* event) {
   CScrollingView::mousePressEvent(event);
   if (event->button() != Qt::LeftButton) return;
   // The press position is where the frame goes, even without a move before it.
-  m_model.OnMouseMove(ToCPoint(event->position().toPoint()), ScrollPosition());
-  ApplyRepaint(viewport(), m_model.OnLButtonDown(ScrollPosition()));
+  const CPoint client = ToCPoint(event->position().toPoint());
+  m_model.OnMouseMove(client, ScrollPosition());
+  // A press on the current frame grabs it: moving or lifting waits for the release.
+  if (!m_model.OnFrameGrab(client, ScrollPosition())) ApplyRepaint(viewport(), m_model.OnLButtonDown(ScrollPosition()));
   UpdatePointerForSelection();
   emit coordinatesChanged();
+}
+
+void CPxoSpriteView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && m_model.IsDragging()) {
+    ApplyRepaint(viewport(), m_model.OnFrameRelease(ScrollPosition()));
+    UpdatePointerForSelection();
+  }
+  CScrollingView::mouseReleaseEvent(event);
 }
 
 void CPxoSpriteView::scrollContentsBy(int dx, int dy) {

@@ -1,6 +1,9 @@
 #pragma once
 // The canvas pane: the magnified 160x144 canvas with the current frame; the
-// selection follows the mouse and a click places it, or lifts the current frame.
+// selection follows the mouse and a click places it, or lifts the current frame;
+// the current frame is dragged or nudged with the arrow keys; Ctrl+wheel zooms.
+#include <functional>
+
 #include "ui/ScrollingView.h"
 #include "ui/SheetPicture.h"
 #include "ui/ViewBridge.h"
@@ -20,15 +23,25 @@ class CPxoSpriteView : public CScrollingView {
   // "X = %d, Y = %d" for the status bar's coordinates pane.
   QString CoordinatesText() const;
   CSpriteViewModel& Model() { return m_model; }
+  // One zoom step in (+1) or out (-1) around the pane's centre, or 1x (0): a "Zoom" step.
+  void ZoomBy(int direction);
+  // The canvas zoom as a step, keeping the canvas pixel under `anchor` (client) in place.
+  void ZoomTo(std::int32_t zoom, CPoint anchor);
+  // Asked before painting: the onion skin is off while the animation plays.
+  void SetPlayingQuery(std::function<bool()> playing) { m_playing = std::move(playing); }
 
  signals:
   // The mouse moved: CoordinatesText may say something else.
   void coordinatesChanged();
+  void zoomChanged();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;
@@ -40,6 +53,7 @@ class CPxoSpriteView : public CScrollingView {
   CPxoDoc& m_doc;
   CSpriteViewModel m_model;
   CSheetPicture& m_picture;
+  std::function<bool()> m_playing;
   CViewBridge m_bridge;
 };
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "document/PxoDoc.h"
+#include "view/ZoomMath.h"
 
 namespace pixolan {
 namespace {
@@ -30,7 +31,7 @@ void AddIfAny(Repaint& repaint, const CRect& r) {
 
 }  // namespace
 
-std::int32_t CSpriteViewModel::Zoom() const { return std::max(1, m_doc.m_nZoom); }
+std::int32_t CSpriteViewModel::Zoom() const { return ClampZoom(m_doc.m_nZoom); }
 
 CSize CSpriteViewModel::ScrollSize() const {
   const std::int32_t zoom = Zoom();
@@ -51,8 +52,11 @@ void CSpriteViewModel::OnSize(CSize client) {
 
 Repaint CSpriteViewModel::OnUpdate(UpdateHint hint, CPoint scroll) const {
   Repaint repaint;
-  if (hint == HINT_INITIAL_UPDATE || hint == HINT_SHEET_RELOADED) {
+  if (hint == HINT_INITIAL_UPDATE || hint == HINT_SHEET_RELOADED || hint == HINT_ZOOM_CHANGED ||
+      (hint == HINT_CURRENT_CHANGED && (m_options.bGrid || m_options.bOnionSkin))) {
     repaint.All();
+  } else if (hint == HINT_SELECTION_DROPPED) {
+    AddIfAny(repaint, m_rectPreview);
   } else if (hint == HINT_CURRENT_CHANGED) {
     // The frame drawn last goes, the new current frame comes.
     AddIfAny(repaint, m_rectFrame);
@@ -93,8 +97,16 @@ SpritePaint CSpriteViewModel::Paint(CPoint scroll) {
     const int n = m_doc.GetCurrentFrame();
     const CAnimFrame* frame = animation->Frame(n);
     const CAnimFrame* previous = n >= 2 ? animation->Frame(n - 1) : nullptr;
+    const CAnimFrame* next = n < INT32_MAX ? animation->Frame(n + 1) : nullptr;
+    if (m_options.bOnionSkin && !m_bPlaying && m_doc.m_pImage) {
+      for (const CAnimFrame* other : {previous, m_options.bOnionSkinNext ? next : nullptr}) {
+        if (other != nullptr && other->m_bValid) {
+          paint.onionSkin.push_back({CanvasRectOfFrame(*other, scroll), other->m_rectSource});
+        }
+      }
+    }
     if (frame != nullptr && frame->m_bValid) {
-      m_rectFrame = CanvasRectOfFrame(*frame, scroll);
+      m_rectFrame = CanvasRectOfFrame(Shown(*frame), scroll);
       if (m_doc.m_pImage) paint.frame = StretchBlit{m_rectFrame, frame->m_rectSource};
     } else if (previous != nullptr && previous->m_bValid) {
       // The placement guide: where the previous frame stands, to line the new one up.
@@ -142,13 +154,96 @@ Repaint CSpriteViewModel::OnLButtonDown(CPoint scroll) {
     m_doc.SetCurrentFrameData(selection, m_ptCanvas.x, m_ptCanvas.y);  // uses the selection up
     repaint.All();
   } else if (!hasSelection && frame != nullptr && frame->m_bValid) {
-    // Lifting: the frame's rectangle becomes the selection and follows the mouse.
-    const CRect source = frame->m_rectSource;
-    if (!m_doc.LiftCurrentFrame()) return repaint;  // a damaged rectangle cannot be carried
-    m_rectPreview = PreviewRect(source, scroll);
-    repaint.All();
+    return Lift(scroll);
   }
   return repaint;
+}
+
+Repaint CSpriteViewModel::Lift(CPoint scroll) {
+  // The frame's rectangle becomes the selection and follows the mouse.
+  Repaint repaint;
+  const CAnimFrame* frame = m_doc.CurrentFrameRecord();
+  if (frame == nullptr || !frame->m_bValid) return repaint;
+  const CRect source = frame->m_rectSource;
+  if (!m_doc.LiftCurrentFrame()) return repaint;  // a damaged rectangle cannot be carried
+  m_rectPreview = PreviewRect(source, scroll);
+  repaint.All();
+  return repaint;
+}
+
+CAnimFrame CSpriteViewModel::Shown(const CAnimFrame& current) const {
+  CAnimFrame shown = current;
+  if (m_drag) {
+    shown.m_nOffsetX = m_drag->ptNow.x;
+    shown.m_nOffsetY = m_drag->ptNow.y;
+  }
+  return shown;
+}
+
+CPoint CSpriteViewModel::CanvasPixel(CPoint client, CPoint scroll) const {
+  const std::int32_t zoom = Zoom();
+  return {ClampCoordinate(FloorDiv(std::int64_t{client.x} + scroll.x - m_ptCentre.x, zoom)),
+          ClampCoordinate(FloorDiv(std::int64_t{client.y} + scroll.y - m_ptCentre.y, zoom))};
+}
+
+bool CSpriteViewModel::OnFrameGrab(CPoint client, CPoint scroll) {
+  m_drag.reset();
+  const CAnimFrame* frame = m_doc.CurrentFrameRecord();
+  if (m_doc.m_bSelectionValid || frame == nullptr || !frame->m_bValid) return false;
+  const CRect r = CanvasRectOfFrame(*frame, scroll);
+  if (client.x < r.left || client.x >= r.right || client.y < r.top || client.y >= r.bottom) return false;
+  const CPoint at{frame->m_nOffsetX, frame->m_nOffsetY};
+  m_drag = FrameDrag{CanvasPixel(client, scroll), at, at};
+  return true;
+}
+
+Repaint CSpriteViewModel::OnFrameDrag(CPoint client, CPoint scroll) {
+  Repaint repaint;
+  if (!m_drag) return repaint;
+  const CPoint pixel = CanvasPixel(client, scroll);
+  const CPoint now{ClampCoordinate(std::int64_t{m_drag->ptFrom.x} + pixel.x - m_drag->ptGrab.x),
+                   ClampCoordinate(std::int64_t{m_drag->ptFrom.y} + pixel.y - m_drag->ptGrab.y)};
+  if (now == m_drag->ptNow) return repaint;
+  m_drag->ptNow = now;
+  repaint.All();  // the grid follows the frame too
+  return repaint;
+}
+
+Repaint CSpriteViewModel::OnFrameRelease(CPoint scroll) {
+  if (!m_drag) return {};
+  const FrameDrag drag = *m_drag;
+  m_drag.reset();
+  // A click that never moved the frame keeps its old meaning: lift it.
+  if (drag.ptNow == drag.ptFrom) return Lift(scroll);
+  m_doc.MoveCurrentFrame(drag.ptNow.x, drag.ptNow.y);
+  Repaint repaint;
+  repaint.All();
+  return repaint;
+}
+
+bool CSpriteViewModel::Nudge(std::int32_t dx, std::int32_t dy, bool held) {
+  const CAnimFrame* frame = m_doc.CurrentFrameRecord();
+  if (frame == nullptr || !frame->m_bValid || m_drag) return false;
+  return m_doc.MoveCurrentFrame(ClampCoordinate(std::int64_t{frame->m_nOffsetX} + dx),
+                                ClampCoordinate(std::int64_t{frame->m_nOffsetY} + dy), held);
+}
+
+GridLines CSpriteViewModel::Grid(CPoint scroll, const CRect& clipClient) const {
+  const CSize half = HalfCanvas();
+  const std::int64_t cx = std::int64_t{m_ptCentre.x} - scroll.x;
+  const std::int64_t cy = std::int64_t{m_ptCentre.y} - scroll.y;
+  const CRect canvas = MakeClampedRect(cx - half.cx, cy - half.cy, cx + half.cx, cy + half.cy);
+  CPoint through{ClampCoordinate(cx), ClampCoordinate(cy)};
+  const CAnimFrame* frame = m_doc.CurrentFrameRecord();
+  if (frame != nullptr && frame->m_bValid) {
+    const CRect r = CanvasRectOfFrame(Shown(*frame), scroll);
+    through = {r.left, r.top};
+  }
+  return BlockGridLines(through, 8 * Zoom(), canvas, clipClient);
+}
+
+CPoint CSpriteViewModel::ScrollAfterZoom(CPoint anchor, CPoint scroll, CPoint oldCentre, std::int32_t oldZoom) const {
+  return ScrollKeepingPoint(anchor, scroll, oldCentre, oldZoom, m_ptCentre, Zoom());
 }
 
 Repaint CSpriteViewModel::OnMouseLeave() {

@@ -26,7 +26,8 @@ TEST_F(ImageViewDrag, SelectsTheWholeCellsUnderTheDrag) {
   CChildFrame& frame = Open();
   CPxoImageView* view = frame.ImageView();
   const CPoint o = view->Model().SheetOrigin();
-  Drag(view, QPoint(o.x + 20, o.y + 12), QPoint(o.x + 3, o.y + 3));
+  const int z = view->Model().Zoom();  // the sheet opens zoomed to fit its pane
+  Drag(view, QPoint(o.x + 20 * z, o.y + 12 * z), QPoint(o.x + 3 * z, o.y + 3 * z));
   CRect selection;
   ASSERT_TRUE(m_doc.GetSelection(selection));
   EXPECT_EQ(selection, (CRect{0, 0, 24, 16}));
@@ -36,14 +37,15 @@ TEST_F(ImageViewDrag, ShowsTheSheetCentredAndTheInvertedBlockUnderTheMouse) {
   CChildFrame& frame = Open();
   CPxoImageView* view = frame.ImageView();
   const CPoint o = view->Model().SheetOrigin();
-  Move(view, QPoint(o.x + 13, o.y + 5));
+  const int z = view->Model().Zoom();
+  Move(view, QPoint(o.x + 13 * z, o.y + 5 * z));
   QTest::qWait(20);
   const QImage shot = view->viewport()->grab().toImage();
   const QColor cell = CellColour(1, 0);
   const QColor inverted(255 - cell.red(), 255 - cell.green(), 255 - cell.blue());
-  EXPECT_EQ(shot.pixelColor(o.x + 9, o.y + 1), inverted);   // inside the hover block
-  EXPECT_EQ(shot.pixelColor(o.x + 17, o.y + 1), CellColour(2, 0));
-  EXPECT_EQ(shot.pixelColor(o.x + 1, o.y + 30), CellColour(0, 3));
+  EXPECT_EQ(shot.pixelColor(o.x + 9 * z, o.y + 1 * z), inverted);   // inside the hover block
+  EXPECT_EQ(shot.pixelColor(o.x + 17 * z, o.y + 1 * z), CellColour(2, 0));
+  EXPECT_EQ(shot.pixelColor(o.x + 1 * z, o.y + 30 * z), CellColour(0, 3));
 }
 
 class SpriteViewClicks : public FrameTest {

@@ -45,7 +45,8 @@ TEST_F(ImageViewModelTest, RecentresOnSizeWithSheetAndOnTheFirstUpdateOrANewShee
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{0, 0}));
   EXPECT_FALSE(m_model.SheetToDraw({0, 0, 200, 150}));
   GiveSheet(16, 16);
-  for (UpdateHint hint : {HINT_ANIM_ADDED, HINT_CURRENT_CHANGED, HINT_ANIM_CHANGED}) EXPECT_TRUE(m_model.OnUpdate(hint).Empty()) << static_cast<long>(hint);
+  EXPECT_TRUE(m_model.OnUpdate(HINT_ZOOM_CHANGED).Empty());  // the canvas's zoom
+  for (UpdateHint hint : {HINT_ANIM_ADDED, HINT_CURRENT_CHANGED, HINT_ANIM_CHANGED, HINT_SELECTION_DROPPED}) EXPECT_TRUE(m_model.OnUpdate(hint).bWhole) << static_cast<long>(hint);  // the outlines
   for (UpdateHint hint : {HINT_IMAGE_CHANGED, HINT_SHEET_RELOADED}) EXPECT_TRUE(m_model.OnUpdate(hint).bWhole) << static_cast<long>(hint);  // a new or reloaded sheet
   EXPECT_EQ(m_model.m_ptCentre, (CPoint{100, 75}));
   m_model.OnSize({400, 20});
