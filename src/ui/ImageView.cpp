@@ -62,6 +62,9 @@ void CPxoImageView::wheelEvent(QWheelEvent* event) {
     CScrollingView::wheelEvent(event);
     return;
   }
+  // The pane zoomed last is the active one: the status bar shows its zoom, keys go to it.
+  setFocus(Qt::MouseFocusReason);
+  emit activated();
   ZoomTo(StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
   event->accept();
 }
