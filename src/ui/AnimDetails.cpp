@@ -162,6 +162,7 @@ void CPxoAnimDetails::OnListSelectionChanged() {
 void CPxoAnimDetails::OnPlayOrStop() {
   if (m_model.IsPlaying() && !m_timer.isActive()) m_timer.start();
   if (!m_model.IsPlaying()) m_timer.stop();
+  emit playbackChanged();
 }
 
 void CPxoAnimDetails::TransferToControls() {

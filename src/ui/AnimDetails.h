@@ -38,6 +38,8 @@ class CPxoAnimDetails : public QWidget {
 
  signals:
   void activated();
+  // Playback started or stopped (the canvas leaves out its onion skin while it plays).
+  void playbackChanged();
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

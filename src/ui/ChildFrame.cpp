@@ -54,6 +54,7 @@ void CChildFrame::ConnectZoom() {
   connect(m_pImageView, &CPxoImageView::zoomChanged, this, &CChildFrame::statusChanged);
   connect(m_pSpriteView, &CPxoSpriteView::zoomChanged, this, &CChildFrame::statusChanged);
   m_pSpriteView->SetPlayingQuery([this] { return m_pAnimDetails->Model().IsPlaying(); });
+  connect(m_pAnimDetails, &CPxoAnimDetails::playbackChanged, m_pSpriteView->viewport(), qOverload<>(&QWidget::update));
 }
 
 void CChildFrame::ZoomActivePane(int direction) {

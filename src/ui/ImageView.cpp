@@ -1,5 +1,6 @@
 #include "ui/ImageView.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
@@ -52,6 +53,10 @@ void CPxoImageView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   const CPoint scroll = m_model.SetZoom(zoom, anchor, ScrollPosition());
   SetScrollSizes(m_model.ScrollSize());
   SetScrollPosition(scroll);
+  // The block cursor takes the new size where the pointer is.
+  if (m_model.m_bShowCursor) {
+    m_model.OnMouseMove(ToCPoint(viewport()->mapFromGlobal(QCursor::pos())), ScrollPosition(), m_bCaptured);
+  }
   viewport()->update();
   emit zoomChanged();
 }

@@ -1,5 +1,6 @@
 #include "ui/SpriteView.h"
 
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -51,7 +52,10 @@ void CPxoSpriteView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   const std::int32_t oldZoom = m_model.Zoom();
   const CPoint scroll = ScrollPosition();
   m_doc.SetZoom(zoom);  // every canvas of the document hears of it
-  if (m_model.Zoom() != oldZoom) SetScrollPosition(m_model.ScrollAfterZoom(anchor, scroll, oldCentre, oldZoom));
+  if (m_model.Zoom() == oldZoom) return;
+  SetScrollPosition(m_model.ScrollAfterZoom(anchor, scroll, oldCentre, oldZoom));
+  // The selection's preview takes the new size where the pointer is.
+  if (m_model.m_bMouseInside) m_model.OnMouseMove(ToCPoint(viewport()->mapFromGlobal(QCursor::pos())), ScrollPosition());
 }
 
 void CPxoSpriteView::wheelEvent(QWheelEvent* event) {
@@ -96,6 +100,7 @@ void CPxoSpriteView::paintEvent(QPaintEvent* event) {
 
 void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {
   const CPoint client = ToCPoint(event->position().toPoint());
+  m_ptMouse = client;
   if (m_model.IsDragging()) ApplyRepaint(viewport(), m_model.OnFrameDrag(client, ScrollPosition()));
   ApplyRepaint(viewport(), m_model.OnMouseMove(client, ScrollPosition()));
   UpdatePointerForSelection();
@@ -108,6 +113,7 @@ void CPxoSpriteView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   // The press position is where the frame goes, even without a move before it.
   const CPoint client = ToCPoint(event->position().toPoint());
+  m_ptMouse = client;
   m_model.OnMouseMove(client, ScrollPosition());
   // A press on the current frame grabs it: moving or lifting waits for the release.
   if (!m_model.OnFrameGrab(client, ScrollPosition())) ApplyRepaint(viewport(), m_model.OnLButtonDown(ScrollPosition()));
@@ -130,6 +136,11 @@ void CPxoSpriteView::scrollContentsBy(int dx, int dy) {
 
 void CPxoSpriteView::OnMouseLeave() { ApplyRepaint(viewport(), m_model.OnMouseLeave()); }
 
-void CPxoSpriteView::UpdatePointerForSelection() { UpdatePointer(m_model.HidePointer()); }
+void CPxoSpriteView::UpdatePointerForSelection() {
+  UpdatePointer(m_model.HidePointer());
+  // A hand over the current frame: it can be dragged.
+  if (m_model.IsDragging()) viewport()->setCursor(Qt::ClosedHandCursor);
+  else if (m_model.CanGrabFrameAt(m_ptMouse, ScrollPosition())) viewport()->setCursor(Qt::OpenHandCursor);
+}
 
 }  // namespace pixolan

@@ -54,6 +54,7 @@ class CPxoSpriteView : public CScrollingView {
   CSpriteViewModel m_model;
   CSheetPicture& m_picture;
   std::function<bool()> m_playing;
+  CPoint m_ptMouse{-1, -1};  // the last client position of the mouse, for the pointer's shape
   CViewBridge m_bridge;
 };
 

@@ -186,12 +186,17 @@ CPoint CSpriteViewModel::CanvasPixel(CPoint client, CPoint scroll) const {
           ClampCoordinate(FloorDiv(std::int64_t{client.y} + scroll.y - m_ptCentre.y, zoom))};
 }
 
-bool CSpriteViewModel::OnFrameGrab(CPoint client, CPoint scroll) {
-  m_drag.reset();
+bool CSpriteViewModel::CanGrabFrameAt(CPoint client, CPoint scroll) const {
   const CAnimFrame* frame = m_doc.CurrentFrameRecord();
   if (m_doc.m_bSelectionValid || frame == nullptr || !frame->m_bValid) return false;
   const CRect r = CanvasRectOfFrame(*frame, scroll);
-  if (client.x < r.left || client.x >= r.right || client.y < r.top || client.y >= r.bottom) return false;
+  return client.x >= r.left && client.x < r.right && client.y >= r.top && client.y < r.bottom;
+}
+
+bool CSpriteViewModel::OnFrameGrab(CPoint client, CPoint scroll) {
+  m_drag.reset();
+  if (!CanGrabFrameAt(client, scroll)) return false;
+  const CAnimFrame* frame = m_doc.CurrentFrameRecord();
   const CPoint at{frame->m_nOffsetX, frame->m_nOffsetY};
   m_drag = FrameDrag{CanvasPixel(client, scroll), at, at};
   return true;

@@ -81,6 +81,8 @@ class CSpriteViewModel {
   Repaint OnFrameDrag(CPoint client, CPoint scroll);
   Repaint OnFrameRelease(CPoint scroll);
   bool IsDragging() const { return m_drag.has_value(); }
+  // The client point is on the placed current frame, and no selection waits to be placed.
+  bool CanGrabFrameAt(CPoint client, CPoint scroll) const;
   // Moves the current frame by (dx, dy) canvas pixels; held: the key auto-repeats, so
   // the move joins the last one. False without a placed current frame.
   bool Nudge(std::int32_t dx, std::int32_t dy, bool held);
