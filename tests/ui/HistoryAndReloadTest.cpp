@@ -37,6 +37,7 @@ class HistoryAndReload : public ::testing::Test {
       animation->SetFrameCount(1);
       animation->Frame(1)->Set(CRect{8, 0, 16, 8}, 0, 0);
       doc.m_animations.push_back(std::move(animation));
+      doc.SetSelection(CRect{0, 0, 8, 8});  // saved live: opening lets go of it
     });
     m_doc = m_app.OpenDocumentFile(path);
     ASSERT_NE(m_doc, nullptr);
@@ -103,6 +104,21 @@ TEST_F(HistoryAndReload, CtrlZPutsAPlacedFrameBackAndTheMenuNamesTheStep) {
   QTest::keyClick(&m_app.MainFrame(), Qt::Key_Backspace, Qt::AltModifier);  // Undo's second key
   EXPECT_EQ(Action(ID_EDIT_REDO)->text(), "&Redo Place Frame");
   for (int id : {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) EXPECT_FALSE(Action(id)->isEnabled());
+}
+
+TEST_F(HistoryAndReload, AnOpenedDocumentCarriesNoSelectionEscapeDropsAPickGridToggles) {
+  CRect selection;
+  EXPECT_FALSE(m_doc->GetSelection(selection));
+  EXPECT_EQ(selection, (CRect{0, 0, 8, 8}));  // kept, and outlined on the sheet
+  m_doc->SetSelection(CRect{0, 8, 8, 16});
+  QTest::keyClick(&m_app.MainFrame(), Qt::Key_Escape);
+  EXPECT_FALSE(m_doc->GetSelection(selection));
+  EXPECT_FALSE(m_doc->IsModified());
+  for (int i = 0; i < 2; ++i) {  // twice: the setting is left as it was
+    const bool before = Action(ID_VIEW_GRID)->isChecked();
+    Action(ID_VIEW_GRID)->trigger();
+    EXPECT_NE(Action(ID_VIEW_GRID)->isChecked(), before);
+  }
 }
 
 TEST_F(HistoryAndReload, ARewrittenSheetShowsOnTheCanvasByItself) {
