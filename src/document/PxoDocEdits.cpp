@@ -6,8 +6,9 @@
 namespace pixolan {
 
 void CPxoDoc::SetZoom(std::int32_t zoom) {
+  // A file's zoom past the range is shown as its nearest; choosing that one changes nothing.
   zoom = ClampZoom(zoom);
-  if (zoom != m_nZoom) Apply(std::make_unique<CZoomStep>(zoom));
+  if (zoom != ClampZoom(m_nZoom)) Apply(std::make_unique<CZoomStep>(zoom));
 }
 
 bool CPxoDoc::MoveCurrentFrame(std::int32_t offsetX, std::int32_t offsetY, bool extendLast) {

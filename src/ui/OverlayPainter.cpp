@@ -23,7 +23,9 @@ void PaintOutlines(QPainter& painter, const std::vector<SheetOutline>& outlines)
     QPen pen(QColor(255, 170, 0), 1);
     switch (outline.kind) {
       case SheetOutline::kFrame: break;
-      case SheetOutline::kCurrentFrame: pen = QPen(QColor(255, 40, 40), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin); break;
+      case SheetOutline::kCurrentFrame:
+        pen = QPen(QColor(255, 40, 40), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        break;
       case SheetOutline::kSelection: pen = QPen(QColor(255, 255, 255), 1, Qt::DashLine); break;
       case SheetOutline::kLiveSelection: pen = QPen(QColor(0, 210, 0), 1); break;
     }

@@ -55,7 +55,9 @@ void CPxoSpriteView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   if (m_model.Zoom() == oldZoom) return;
   SetScrollPosition(m_model.ScrollAfterZoom(anchor, scroll, oldCentre, oldZoom));
   // The selection's preview takes the new size where the pointer is.
-  if (m_model.m_bMouseInside) m_model.OnMouseMove(ToCPoint(viewport()->mapFromGlobal(QCursor::pos())), ScrollPosition());
+  if (m_model.m_bMouseInside) {
+    m_model.OnMouseMove(ToCPoint(viewport()->mapFromGlobal(QCursor::pos())), ScrollPosition());
+  }
 }
 
 void CPxoSpriteView::wheelEvent(QWheelEvent* event) {

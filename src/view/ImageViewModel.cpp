@@ -73,10 +73,14 @@ std::optional<SheetBlit> CImageViewModel::SheetToDraw(const CRect& clipLogical) 
   const CSize sheet = SheetSize();
   const std::int64_t z = m_nZoom;
   // The whole sheet pixels the clip box touches.
-  const std::int64_t left = std::max<std::int64_t>(FloorDiv(std::int64_t{clipLogical.left} - origin.x, z), 0);
-  const std::int64_t top = std::max<std::int64_t>(FloorDiv(std::int64_t{clipLogical.top} - origin.y, z), 0);
-  const std::int64_t right = std::min<std::int64_t>(FloorDiv(std::int64_t{clipLogical.right} - origin.x + z - 1, z), sheet.cx);
-  const std::int64_t bottom = std::min<std::int64_t>(FloorDiv(std::int64_t{clipLogical.bottom} - origin.y + z - 1, z), sheet.cy);
+  const auto first = [z](std::int64_t clip, std::int64_t o) { return std::max<std::int64_t>(FloorDiv(clip - o, z), 0); };
+  const auto end = [z](std::int64_t clip, std::int64_t o, std::int64_t size) {
+    return std::min<std::int64_t>(FloorDiv(clip - o + z - 1, z), size);
+  };
+  const std::int64_t left = first(clipLogical.left, origin.x);
+  const std::int64_t top = first(clipLogical.top, origin.y);
+  const std::int64_t right = end(clipLogical.right, origin.x, sheet.cx);
+  const std::int64_t bottom = end(clipLogical.bottom, origin.y, sheet.cy);
   if (right <= left || bottom <= top) return std::nullopt;
   return SheetBlit{{ClampCoordinate(origin.x + left * z), ClampCoordinate(origin.y + top * z)},
                    MakeClampedRect(left, top, right, bottom)};
@@ -91,7 +95,9 @@ CPoint CImageViewModel::SnapToBlock(CPoint client, CPoint scroll) const {
   // The cell grid starts at the sheet's top-left corner and continues beyond its edges.
   const CPoint origin = SheetOrigin();
   const std::int64_t cell = std::int64_t{8} * m_nZoom;
-  const auto snap = [cell](std::int64_t p, std::int64_t s, std::int64_t o) { return FloorDiv(p + s - o, cell) * cell + o - s; };
+  const auto snap = [cell](std::int64_t p, std::int64_t s, std::int64_t o) {
+    return FloorDiv(p + s - o, cell) * cell + o - s;
+  };
   return {ClampCoordinate(snap(client.x, scroll.x, origin.x)), ClampCoordinate(snap(client.y, scroll.y, origin.y))};
 }
 
@@ -170,7 +176,8 @@ std::vector<SheetOutline> CImageViewModel::Outlines(CPoint scroll) const {
       const CAnimFrame& frame = animation->FrameOrNeverSet(i);
       if (!frame.m_bValid) continue;
       const bool isCurrent = static_cast<std::int64_t>(i) + 1 == current;
-      outlines.push_back({ToClient(frame.m_rectSource, scroll), isCurrent ? SheetOutline::kCurrentFrame : SheetOutline::kFrame});
+      outlines.push_back(
+          {ToClient(frame.m_rectSource, scroll), isCurrent ? SheetOutline::kCurrentFrame : SheetOutline::kFrame});
     }
   }
   // The selection: following the pointer on the canvas, or only kept (a document just

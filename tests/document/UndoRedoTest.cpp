@@ -115,12 +115,15 @@ TEST_F(UndoRedoTest, AHeldKeysMovesAreOneStepThatNeverGrowsPastTheSavedState) {
   m_doc.m_nCurrentFrame = 3;
   m_doc.MoveCurrentFrame(0, 0, true);  // another frame: a step of its own
   EXPECT_EQ(m_doc.History().StepCount(), 3u);
-  // Zooms are kept to 1..16; one that changes nothing is no step.
+  // Zooms are kept to 1..16; one that changes nothing shown is no step.
   m_doc.SetZoom(40);
   EXPECT_EQ(m_doc.m_nZoom, kMaxZoom);
   m_doc.SetZoom(16);
   m_doc.SetZoom(-3);
   EXPECT_EQ(m_doc.m_nZoom, kMinZoom);
+  EXPECT_EQ(m_doc.History().StepCount(), 5u);
+  m_doc.m_nZoom = 99;  // as a file may hold it
+  m_doc.SetZoom(17);
   EXPECT_EQ(m_doc.History().StepCount(), 5u);
 }
 
