@@ -6,6 +6,7 @@
 
 #include "document/PxoDoc.h"
 #include "ui/AnimDetails.h"
+#include "ui/ConsoleState.h"
 #include "ui/ImageView.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpriteView.h"
@@ -44,6 +45,9 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
   connect(m_pSpriteView, &CScrollingView::activated, this, [this] { SetActiveView(m_pSpriteView); });
   connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
   connect(m_pSpriteView, &CPxoSpriteView::coordinatesChanged, this, &CChildFrame::statusChanged);
+  m_pConsole = new CConsoleState(doc, this);
+  connect(m_pConsole, &CConsoleState::changed, this, &CChildFrame::OnConsoleChanged);
+  ApplyDisplayFlags();
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
@@ -54,6 +58,19 @@ void CChildFrame::InitialUpdateFrame() {
   m_pSpriteView->OnInitialUpdate();
   m_pImageView->OnInitialUpdate();
   m_pAnimDetails->OnInitialUpdate();
+}
+
+void CChildFrame::ApplyDisplayFlags() {
+  m_picture.SetFlags(ReadDisplayFlags(m_doc.Settings()));
+  m_pImageView->viewport()->update();
+  m_pSpriteView->viewport()->update();
+}
+
+void CChildFrame::OnConsoleChanged() {
+  if (m_pConsole->Result().get() != m_picture.Console()) m_picture.SetConsole(m_pConsole->Result());
+  m_picture.SetStale(m_pConsole->IsStale());
+  m_pImageView->viewport()->update();
+  m_pSpriteView->viewport()->update();
 }
 
 void CChildFrame::resizeEvent(QResizeEvent* event) {

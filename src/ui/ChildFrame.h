@@ -17,6 +17,7 @@ class CPxoDoc;
 class CPxoImageView;
 class CPxoSpriteView;
 class CPxoAnimDetails;
+class CConsoleState;
 
 class CChildFrame : public QWidget {
   Q_OBJECT
@@ -38,6 +39,10 @@ class CChildFrame : public QWidget {
   void ActivateNextPane(int direction);
   // Puts both splitter bars back at half the window.
   void RecalcPanes();
+  // The console result of this window's document, and the display flags read
+  // again from the settings (after a View command changed them).
+  CConsoleState& Console() const { return *m_pConsole; }
+  void ApplyDisplayFlags();
 
  signals:
   // The document's modified flag, title or history changed.
@@ -51,6 +56,7 @@ class CChildFrame : public QWidget {
 
  private:
   void SetActiveView(QWidget* view);
+  void OnConsoleChanged();
 
   CPxoDoc& m_doc;
   CSheetPicture m_picture;
@@ -63,6 +69,7 @@ class CChildFrame : public QWidget {
   CPxoSpriteView* m_pSpriteView = nullptr;
   CPxoAnimDetails* m_pAnimDetails = nullptr;
   QWidget* m_pActiveView = nullptr;
+  CConsoleState* m_pConsole = nullptr;
 };
 
 }  // namespace pixolan

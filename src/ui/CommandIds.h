@@ -35,6 +35,11 @@ enum CommandId : int {
   ID_PREV_PANE = 57681,
   ID_VIEW_TOOLBAR = 59392,
   ID_VIEW_STATUS_BAR = 59393,
+  // The console's view: transparency, console and LCD colours, the budget pane
+  ID_VIEW_TRANSPARENCY = 33200,
+  ID_VIEW_CONSOLE_COLOURS = 33201,
+  ID_VIEW_LCD_COLOURS = 33202,
+  ID_VIEW_BUDGET = 33203,
 };
 
 }  // namespace pixolan

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 
 #include "document/PxoDoc.h"
+#include "ui/ConsoleMarks.h"
 #include "ui/QtGeometry.h"
 
 namespace pixolan {
@@ -43,15 +44,19 @@ void CPxoImageView::paintEvent(QPaintEvent* event) {
   if (auto blit = m_model.SheetToDraw(clipLogical)) {
     const QImage& sheet = m_picture.Image();
     if (!sheet.isNull()) {
-      painter.drawImage(QPoint(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y), sheet,
-                        ToQRect(blit->rectSource));
+      const QRect dest(QPoint(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y), ToQRect(blit->rectSource).size());
+      if (sheet.hasAlphaChannel()) PaintCheckerboard(painter, dest, dest.topLeft() - ToQRect(blit->rectSource).topLeft());
+      painter.drawImage(dest.topLeft(), sheet, ToQRect(blit->rectSource));
+      PaintChangedMarks(painter, m_picture, dest, ToQRect(blit->rectSource), 1);
     }
   }
   if (auto cursor = m_model.CursorToDraw()) {
     // Difference with white gives each pixel's complement.
     painter.setCompositionMode(QPainter::CompositionMode_Difference);
     painter.fillRect(ToQRect(*cursor), Qt::white);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  PaintStaleMark(painter, m_picture, viewport()->rect());
 }
 
 void CPxoImageView::mouseMoveEvent(QMouseEvent* event) {

@@ -60,6 +60,7 @@ class CPxoApp : public QObject {
   void OpenRecentFile(std::size_t index);
 
   CMainFrame& MainFrame() const { return *m_pMainWnd; }
+  ISettings& Settings() { return m_settings; }
   const std::vector<CPxoDoc*> Documents() const;
 
  private:

@@ -5,6 +5,7 @@
 #include <QPaintEvent>
 
 #include "document/PxoDoc.h"
+#include "ui/ConsoleMarks.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpritePainter.h"
 #include "ui/TextCodec.h"
@@ -39,6 +40,7 @@ void CPxoSpriteView::OnClientSize(CSize client) { m_model.OnSize(client); }
 void CPxoSpriteView::paintEvent(QPaintEvent* event) {
   QPainter painter(viewport());
   PaintSpriteView(painter, m_model, m_picture.Image(), ScrollPosition(), event->rect());
+  PaintSpriteConsoleMarks(painter, m_doc, m_model, m_picture, ScrollPosition(), viewport()->rect());
 }
 
 void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {

@@ -1,0 +1,97 @@
+#include "ui/ConsoleState.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+#include "document/PxoDoc.h"
+
+namespace pixolan {
+
+CConsoleState::CConsoleState(CPxoDoc& doc, QObject* parent)
+    : QObject(parent),
+      m_doc(doc),
+      m_bridge(doc, [this](UpdateHint) { Schedule(); }),
+      m_stateBridge(doc, [this] { Schedule(); }) {
+  m_lookTimer.setSingleShot(true);
+  m_lookTimer.setInterval(0);
+  connect(&m_lookTimer, &QTimer::timeout, this, &CConsoleState::Look);
+  m_staleTimer.setSingleShot(true);
+  m_staleTimer.setInterval(kStaleMs);
+  connect(&m_staleTimer, &QTimer::timeout, this, [this] {
+    m_bStale = true;
+    emit changed();
+  });
+  m_worker = std::thread([this] { Work(); });
+  Schedule();
+}
+
+CConsoleState::~CConsoleState() {
+  {
+    std::lock_guard lock(m_mutex);
+    m_bStop = true;
+  }
+  m_wake.notify_one();
+  m_worker.join();
+}
+
+void CConsoleState::Schedule() {
+  if (!m_lookTimer.isActive()) m_lookTimer.start();
+}
+
+// Copies what the export reads and hands it to the worker, unless it is what
+// the newest request was made of (a change of the current frame, say).
+void CConsoleState::Look() {
+  ConsoleSnapshot snapshot = TakeConsoleSnapshot(m_doc, ReadExportOptions(m_doc.Settings()));
+  if (m_lastInput && SameConsoleInput(*m_lastInput, snapshot)) {
+    emit changed();  // the rows follow the current frame
+    return;
+  }
+  m_lastInput = snapshot;
+  {
+    std::lock_guard lock(m_mutex);
+    m_pending = std::move(snapshot);
+    m_nPendingGeneration = ++m_nRequested;
+  }
+  m_wake.notify_one();
+  if (!m_staleTimer.isActive() && !m_bStale) m_staleTimer.start();
+}
+
+void CConsoleState::Work() {
+  for (;;) {
+    ConsoleSnapshot snapshot;
+    std::uint64_t generation = 0;
+    {
+      std::unique_lock lock(m_mutex);
+      m_wake.wait(lock, [this] { return m_bStop || m_pending.has_value(); });
+      if (m_bStop) return;
+      snapshot = std::move(*m_pending);
+      m_pending.reset();
+      generation = m_nPendingGeneration;
+    }
+    auto result = std::make_shared<const ConsoleResult>(RunConsole(snapshot));
+    QMetaObject::invokeMethod(this, [this, result, generation] { Finish(result, generation); }, Qt::QueuedConnection);
+  }
+}
+
+void CConsoleState::Finish(std::shared_ptr<const ConsoleResult> result, std::uint64_t generation) {
+  if (generation < m_nFinished) return;
+  m_nFinished = generation;
+  m_result = std::move(result);
+  if (m_nFinished == m_nRequested) {
+    m_staleTimer.stop();
+    m_bStale = false;
+  }
+  emit changed();
+}
+
+bool CConsoleState::WaitIdle(int timeoutMs) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < timeoutMs) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!m_lookTimer.isActive() && m_nFinished == m_nRequested && m_result) return true;
+  }
+  return false;
+}
+
+}  // namespace pixolan
