@@ -66,9 +66,15 @@ void CChildFrame::ApplyDisplayFlags() {
   m_pSpriteView->viewport()->update();
 }
 
+// Repaints only what a new result or stale mark changes: nothing is drawn of
+// the result unless console colours or the budget are shown.
 void CChildFrame::OnConsoleChanged() {
-  if (m_pConsole->Result().get() != m_picture.Console()) m_picture.SetConsole(m_pConsole->Result());
+  const bool newResult = m_pConsole->Result().get() != m_picture.Console();
+  const bool newStale = m_pConsole->IsStale() != m_picture.IsStale();
+  if (newResult) m_picture.SetConsole(m_pConsole->Result());
   m_picture.SetStale(m_pConsole->IsStale());
+  const DisplayFlags& flags = m_picture.Flags();
+  if (!(newResult || newStale) || !(flags.bConsoleColours || flags.bBudget)) return;
   m_pImageView->viewport()->update();
   m_pSpriteView->viewport()->update();
 }
