@@ -70,8 +70,11 @@ void AddDocument(const ExportCheck& check, std::vector<BudgetRow>& rows) {
   for (const AnimationCheck& animation : check.animations) {
     for (const FrameCheck& f : animation.frames) changed += f.nChangedPixels;
   }
-  rows.push_back(Heading("Document: " + std::to_string(check.animations.size()) + " animations, " +
-                         std::to_string(check.FrameCount()) + " frames"));
+  const auto count = [](std::size_t n, const char* one, const char* many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+  };
+  rows.push_back(Heading("Document: " + count(check.animations.size(), "animation", "animations") + ", " +
+                         count(check.FrameCount(), "frame", "frames")));
   AddMost(check, "Most objects in a frame", kObjectsPerFrame, [](const FrameCheck& f) { return f.nObjects; }, rows);
   AddMost(check, "Most objects on one line", kObjectsPerLine, [](const FrameCheck& f) { return f.nPerLine; }, rows);
   rows.push_back(Line(OfLimit("Palettes", check.nPalettes, kObjectPalettes), check.TooManyPalettes()));

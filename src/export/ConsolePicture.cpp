@@ -79,6 +79,9 @@ ConsolePicture BuildConsolePicture(const CPxoDoc& doc, const DecodedExport& file
   const std::vector<std::uint32_t> words = CellWords(doc, file, sheet);
   for (std::int32_t y = 0; y < out.nHeight; ++y) {
     for (std::int32_t x = 0; x < out.nWidth; ++x) {
+      if (sheet.IsCell(x / 8, y / 8) && words[static_cast<std::size_t>((y / 8) * sheet.Cols() + x / 8)] != kNoWord) {
+        continue;  // drawn from its block below
+      }
       const PaletteEntry colour = sheet.Colour(x, y);
       if (!SameColour(colour, transparent)) out.pixels[out.At(x, y)] = ToArgb({colour.red, colour.green, colour.blue});
     }

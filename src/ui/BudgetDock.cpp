@@ -18,6 +18,7 @@ CBudgetDock::CBudgetDock(CMainFrame& mainFrame, ISettings& settings)
   setObjectName(QStringLiteral("Budget"));
   m_list = new QListWidget(this);
   m_list->setSelectionMode(QAbstractItemView::NoSelection);
+  m_list->setMinimumWidth(320);  // the frame lines are long
   setWidget(m_list);
   mainFrame.addDockWidget(Qt::RightDockWidgetArea, this);
   connect(m_list, &QListWidget::itemClicked, this, &CBudgetDock::OnClicked);

@@ -1,5 +1,8 @@
 #include "ui/ConsoleMarks.h"
 
+#include <QRegion>
+#include <algorithm>
+
 #include "document/PxoDoc.h"
 #include "export/ExportCheck.h"
 #include "ui/QtGeometry.h"
@@ -15,6 +18,7 @@ const QColor kLight(255, 255, 255);
 const QColor kDark(221, 221, 221);
 const QColor kBand(255, 0, 0, 56);
 const QColor kRed(255, 0, 0);
+constexpr int kDotZoom = 4;  // from this zoom on, changed pixels get a dot instead of a tint
 
 void MarkStretch(QPainter& painter, CSheetPicture& picture, const StretchBlit& blit, std::int32_t zoom) {
   const QImage& sheet = picture.Image();
@@ -37,9 +41,14 @@ void PaintScanlines(QPainter& painter, CPxoDoc& doc, CSpriteViewModel& model, CS
   if (result == nullptr || !result->bExported || frame == nullptr || !frame->m_bValid) return;
   const FrameCheck* check = CurrentFrameCheck(doc, *result);
   if (check == nullptr) return;
+  // The band stays off the frame itself, whose colours it would tint.
+  const QRegion frameArea(ToQRect(model.CanvasRectOfFrame(*frame, scroll)));
   for (const CRect& band : ScanlineMarks(model, *frame, check->nPerLine, kObjectsPerLine, scroll)) {
     const QRect r = ToQRect(band);
+    painter.save();
+    painter.setClipRegion(QRegion(r).subtracted(frameArea));
     painter.fillRect(r, kBand);
+    painter.restore();
     painter.fillRect(QRect(r.left(), r.top(), 3, r.height()), kRed);
     painter.fillRect(QRect(r.right() - 2, r.top(), 3, r.height()), kRed);
   }
@@ -63,10 +72,22 @@ void PaintCheckerboard(QPainter& painter, const QRect& rect, QPoint origin) {
 
 void PaintChangedMarks(QPainter& painter, CSheetPicture& picture, const QRect& dest, const QRect& source, int zoom) {
   if (!picture.ShowsConsole()) return;
-  const int scale = zoom >= CSheetPicture::kMarkScale ? CSheetPicture::kMarkScale : 1;
-  const QImage& marks = picture.ChangedMarks(scale);
-  if (marks.isNull()) return;
-  painter.drawImage(dest, marks, QRect(source.topLeft() * scale, source.size() * scale));
+  if (zoom < kDotZoom) {
+    const QImage& marks = picture.ChangedMarks();
+    if (!marks.isNull()) painter.drawImage(dest, marks, source);
+    return;
+  }
+  // Magnified: a red dot in the middle of each changed pixel, the pixel's colour around it.
+  const ConsolePicture& console = picture.Console()->picture;
+  const QRect inside = source.intersected(QRect(0, 0, console.nWidth, console.nHeight));
+  const int dot = std::max(2, zoom / 3), from = (zoom - dot) / 2;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+      if (console.changed[console.At(x, y)] == 0) continue;
+      const QPoint at = dest.topLeft() + QPoint((x - source.left()) * zoom + from, (y - source.top()) * zoom + from);
+      painter.fillRect(QRect(at, QSize(dot, dot)), kRed);
+    }
+  }
 }
 
 void PaintSpriteConsoleMarks(QPainter& painter, CPxoDoc& doc, CSpriteViewModel& model, CSheetPicture& picture, CPoint scroll,

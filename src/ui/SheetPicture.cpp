@@ -17,21 +17,12 @@ QImage ToImage(const std::vector<std::uint32_t>& pixels, std::int32_t width, std
   return image;
 }
 
-// A changed pixel: at scale 1 a half-covering red, larger a red dot in its middle.
-QImage MarksImage(const ConsolePicture& console, int scale) {
-  QImage marks(console.nWidth * scale, console.nHeight * scale, QImage::Format_ARGB32);
+QImage MarksImage(const ConsolePicture& console) {
+  QImage marks(console.nWidth, console.nHeight, QImage::Format_ARGB32);
   marks.fill(Qt::transparent);
-  const int dot = scale / 2, from = (scale - dot) / 2;
   for (std::int32_t y = 0; y < console.nHeight; ++y) {
     for (std::int32_t x = 0; x < console.nWidth; ++x) {
-      if (console.changed[console.At(x, y)] == 0) continue;
-      if (scale == 1) {
-        marks.setPixel(x, y, 0xa0ff0000u);
-        continue;
-      }
-      for (int dy = 0; dy < dot; ++dy) {
-        for (int dx = 0; dx < dot; ++dx) marks.setPixel(x * scale + from + dx, y * scale + from + dy, 0xffff0000u);
-      }
+      if (console.changed[console.At(x, y)] != 0) marks.setPixel(x, y, 0xa0ff0000u);
     }
   }
   return marks;
@@ -47,7 +38,7 @@ void CSheetPicture::SetFlags(const DisplayFlags& flags) {
 
 void CSheetPicture::SetConsole(std::shared_ptr<const ConsoleResult> result) {
   m_console = std::move(result);
-  m_bMarksMade[0] = m_bMarksMade[1] = false;
+  m_bMarksMade = false;
   if (m_flags.bConsoleColours) Invalidate();
 }
 
@@ -57,15 +48,14 @@ bool CSheetPicture::ShowsConsole() const {
          m_console->picture.nWidth == sheet->m_nWidth && m_console->picture.nHeight == sheet->m_nHeight;
 }
 
-const QImage& CSheetPicture::ChangedMarks(int scale) {
-  const int slot = scale == 1 ? 0 : 1;
+const QImage& CSheetPicture::ChangedMarks() {
   if (!ShowsConsole()) {
-    m_marks[slot] = QImage();
-  } else if (!m_bMarksMade[slot]) {
-    m_marks[slot] = MarksImage(m_console->picture, slot == 0 ? 1 : kMarkScale);
-    m_bMarksMade[slot] = true;
+    m_marks = QImage();
+  } else if (!m_bMarksMade) {
+    m_marks = MarksImage(m_console->picture);
+    m_bMarksMade = true;
   }
-  return m_marks[slot];
+  return m_marks;
 }
 
 void CSheetPicture::BuildConsole(const ConsolePicture& console) {

@@ -30,11 +30,9 @@ class CSheetPicture {
   // The result console colours draw; null: the sheet's colours until one comes.
   void SetConsole(std::shared_ptr<const ConsoleResult> result);
   // Whether the picture shows the console's result, and its changed pixels as a
-  // picture of marks (`scale` pixels a sheet pixel: 1 or kMarkScale); null otherwise.
+  // picture of half-covering red marks; null otherwise.
   bool ShowsConsole() const;
-  const QImage& ChangedMarks(int scale);
-
-  static constexpr int kMarkScale = 4;
+  const QImage& ChangedMarks();
   const ConsoleResult* Console() const { return m_console.get(); }
   // The result shown is older than the document (a newer one is on its way).
   void SetStale(bool stale) { m_bStale = stale; }
@@ -49,8 +47,8 @@ class CSheetPicture {
   std::shared_ptr<const ConsoleResult> m_console;
   const CDibSection* m_pSource = nullptr;
   QImage m_image;
-  QImage m_marks[2];  // at scale 1 and kMarkScale
-  bool m_bMarksMade[2] = {false, false};
+  QImage m_marks;
+  bool m_bMarksMade = false;
   bool m_bStale = false;
 };
 
