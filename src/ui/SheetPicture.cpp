@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "document/PxoDoc.h"
+#include "export/SheetColours.h"
 #include "view/LcdColours.h"
 
 namespace pixolan {
@@ -59,12 +60,15 @@ const QImage& CSheetPicture::ChangedMarks() {
 }
 
 void CSheetPicture::BuildConsole(const ConsolePicture& console) {
-  if (!m_flags.Lcd()) {
-    m_image = ToImage(console.pixels, console.nWidth, console.nHeight);
-    return;
-  }
   std::vector<std::uint32_t> pixels = console.pixels;
-  ApplyLcdColours(pixels);
+  if (m_flags.Lcd()) ApplyLcdColours(pixels);
+  // Without the checkerboard what the console leaves undrawn shows the transparent colour, as on the sheet.
+  if (!m_flags.bShowTransparency) {
+    const PaletteEntry t = TransparentColour(ExportSheet(m_doc.m_pImage));
+    for (std::uint32_t& p : pixels) {
+      if ((p >> 24) == 0) p = ToArgb({t.red, t.green, t.blue});
+    }
+  }
   m_image = ToImage(pixels, console.nWidth, console.nHeight);
 }
 
