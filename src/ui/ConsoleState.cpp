@@ -68,7 +68,14 @@ void CConsoleState::Work() {
       m_pending.reset();
       generation = m_nPendingGeneration;
     }
-    auto result = std::make_shared<const ConsoleResult>(RunConsole(snapshot));
+    std::shared_ptr<const ConsoleResult> result;
+    try {
+      result = std::make_shared<const ConsoleResult>(RunConsole(snapshot));
+    } catch (const std::exception& e) {  // out of memory, say: told in the budget pane, the thread lives on
+      auto failed = std::make_shared<ConsoleResult>();
+      failed->messages.push_back(std::string("The console view could not be computed: ") + e.what());
+      result = std::move(failed);
+    }
     QMetaObject::invokeMethod(this, [this, result, generation] { Finish(result, generation); }, Qt::QueuedConnection);
   }
 }
