@@ -21,17 +21,27 @@ CConsoleState::CConsoleState(CPxoDoc& doc, QObject* parent)
     m_bStale = true;
     emit changed();
   });
-  m_worker = std::thread([this] { Work(); });
+  m_channel->pOwner = this;
+  m_worker = std::thread(Work, m_channel);
   Schedule();
 }
 
+// An idle worker is joined; one still computing is left to finish on its own
+// (a large sheet, or a slow build), so that closing a window never waits for it.
 CConsoleState::~CConsoleState() {
+  bool busy = false;
   {
-    std::lock_guard lock(m_mutex);
-    m_bStop = true;
+    std::lock_guard lock(m_channel->mutex);
+    m_channel->bStop = true;
+    m_channel->pOwner = nullptr;
+    busy = m_channel->bBusy;
   }
-  m_wake.notify_one();
-  m_worker.join();
+  m_channel->wake.notify_one();
+  if (busy) {
+    m_worker.detach();
+  } else {
+    m_worker.join();
+  }
 }
 
 void CConsoleState::Schedule() {
@@ -48,25 +58,27 @@ void CConsoleState::Look() {
   }
   m_lastInput = snapshot;
   {
-    std::lock_guard lock(m_mutex);
-    m_pending = std::move(snapshot);
-    m_nPendingGeneration = ++m_nRequested;
+    std::lock_guard lock(m_channel->mutex);
+    m_channel->pending = std::move(snapshot);
+    m_channel->nGeneration = ++m_nRequested;
   }
-  m_wake.notify_one();
+  m_channel->wake.notify_one();
   if (!m_staleTimer.isActive() && !m_bStale) m_staleTimer.start();
 }
 
-void CConsoleState::Work() {
+void CConsoleState::Work(std::shared_ptr<Channel> channel) {
   for (;;) {
     ConsoleSnapshot snapshot;
     std::uint64_t generation = 0;
     {
-      std::unique_lock lock(m_mutex);
-      m_wake.wait(lock, [this] { return m_bStop || m_pending.has_value(); });
-      if (m_bStop) return;
-      snapshot = std::move(*m_pending);
-      m_pending.reset();
-      generation = m_nPendingGeneration;
+      std::unique_lock lock(channel->mutex);
+      channel->bBusy = false;
+      channel->wake.wait(lock, [&] { return channel->bStop || channel->pending.has_value(); });
+      if (channel->bStop) return;
+      snapshot = std::move(*channel->pending);
+      channel->pending.reset();
+      generation = channel->nGeneration;
+      channel->bBusy = true;
     }
     std::shared_ptr<const ConsoleResult> result;
     try {
@@ -76,7 +88,13 @@ void CConsoleState::Work() {
       failed->messages.push_back(std::string("The console view could not be computed: ") + e.what());
       result = std::move(failed);
     }
-    QMetaObject::invokeMethod(this, [this, result, generation] { Finish(result, generation); }, Qt::QueuedConnection);
+    // Posted under the lock, so the window cannot go in between; Qt drops what
+    // is still queued for a window that goes later.
+    std::lock_guard lock(channel->mutex);
+    if (channel->bStop || channel->pOwner == nullptr) return;
+    CConsoleState* owner = channel->pOwner;
+    QMetaObject::invokeMethod(owner, [owner, result, generation] { owner->Finish(result, generation); },
+                              Qt::QueuedConnection);
   }
 }
 

@@ -41,8 +41,20 @@ class CConsoleState : public QObject {
   void changed();
 
  private:
+  // What the window and its worker share; the worker keeps it alive after a
+  // window that closed while it computed (see the destructor).
+  struct Channel {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::optional<ConsoleSnapshot> pending;
+    std::uint64_t nGeneration = 0;
+    bool bStop = false;
+    bool bBusy = false;
+    CConsoleState* pOwner = nullptr;  // null once the window is gone
+  };
+
   void Look();
-  void Work();
+  static void Work(std::shared_ptr<Channel> channel);
   void Finish(std::shared_ptr<const ConsoleResult> result, std::uint64_t generation);
 
   CPxoDoc& m_doc;
@@ -56,12 +68,7 @@ class CConsoleState : public QObject {
   std::uint64_t m_nFinished = 0;
   bool m_bStale = false;
 
-  // Shared with the worker.
-  std::mutex m_mutex;
-  std::condition_variable m_wake;
-  std::optional<ConsoleSnapshot> m_pending;
-  std::uint64_t m_nPendingGeneration = 0;
-  bool m_bStop = false;
+  std::shared_ptr<Channel> m_channel = std::make_shared<Channel>();
   std::thread m_worker;
 };
 
