@@ -4,6 +4,7 @@
 #include <set>
 
 #include "document/PxoDoc.h"
+#include "export/ConsolePicture.h"
 #include "export/FrameLayout.h"
 #include "image/Colour.h"
 #include "export/SheetColours.h"
@@ -11,29 +12,11 @@
 namespace pixolan {
 namespace {
 
-// How a pixel appears: transparent, or opaque in a 15-bit colour.
-struct Appearance {
-  bool bTransparent = false;
-  std::uint16_t colour = 0;
-  bool operator==(const Appearance&) const = default;
-};
-
 struct FrameContext {
   const DecodedExport& decoded;
   const CSheetColours& sheet;
   PaletteEntry transparent;
 };
-
-Appearance OnSheet(const PaletteEntry& colour, const FrameContext& context) {
-  if (SameColour(colour, context.transparent)) return {true, 0};
-  return {false, GbcColourWord(colour)};
-}
-
-// The console never draws colour 0 of an object, in any palette.
-Appearance Shown(std::uint32_t word, int index, const FrameContext& context) {
-  if (index == 0) return {true, 0};
-  return {false, context.decoded.ColourWord(word, index)};
-}
 
 // Compares one block of the frame with its sheet cell; true when it draws anything.
 bool CheckBlock(std::uint32_t word, std::int32_t cx, std::int32_t cy, const FrameContext& context, FrameCheck& out) {
@@ -42,9 +25,8 @@ bool CheckBlock(std::uint32_t word, std::int32_t cx, std::int32_t cy, const Fram
   bool drawn = false;
   for (int y = 0; y < 8; ++y) {
     for (int x = 0; x < 8; ++x) {
-      const int index = context.decoded.ColourIndex(word, x, y);
-      const Appearance shown = Shown(word, index, context);
-      const Appearance sheet = OnSheet(colours[static_cast<std::size_t>(8 * y + x)], context);
+      const PixelAppearance shown = ConsoleAppearance(context.decoded, word, x, y);
+      const PixelAppearance sheet = SheetAppearance(colours[static_cast<std::size_t>(8 * y + x)], context.transparent);
       drawn = drawn || !shown.bTransparent;
       if (shown == sheet) continue;
       ++out.nChangedPixels;

@@ -6,6 +6,7 @@
 
 #include "document/PxoDoc.h"
 #include "ui/AnimDetails.h"
+#include "ui/ConsoleState.h"
 #include "ui/ImageView.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpriteView.h"
@@ -45,6 +46,9 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
   connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
   connect(m_pSpriteView, &CPxoSpriteView::coordinatesChanged, this, &CChildFrame::statusChanged);
   ConnectZoom();
+  m_pConsole = new CConsoleState(doc, this);
+  connect(m_pConsole, &CConsoleState::changed, this, &CChildFrame::OnConsoleChanged);
+  ApplyDisplayFlags();
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
@@ -72,6 +76,25 @@ void CChildFrame::InitialUpdateFrame() {
   m_pSpriteView->OnInitialUpdate();
   m_pImageView->OnInitialUpdate();
   m_pAnimDetails->OnInitialUpdate();
+}
+
+void CChildFrame::ApplyDisplayFlags() {
+  m_picture.SetFlags(ReadDisplayFlags(m_doc.Settings()));
+  m_pImageView->viewport()->update();
+  m_pSpriteView->viewport()->update();
+}
+
+// Repaints only what a new result or stale mark changes: nothing is drawn of
+// the result unless console colours or the budget are shown.
+void CChildFrame::OnConsoleChanged() {
+  const bool newResult = m_pConsole->Result().get() != m_picture.Console();
+  const bool newStale = m_pConsole->IsStale() != m_picture.IsStale();
+  if (newResult) m_picture.SetConsole(m_pConsole->Result());
+  m_picture.SetStale(m_pConsole->IsStale());
+  const DisplayFlags& flags = m_picture.Flags();
+  if (!(newResult || newStale) || !(flags.bConsoleColours || flags.bBudget)) return;
+  m_pImageView->viewport()->update();
+  m_pSpriteView->viewport()->update();
 }
 
 void CChildFrame::resizeEvent(QResizeEvent* event) {

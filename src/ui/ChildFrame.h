@@ -17,6 +17,7 @@ class CPxoDoc;
 class CPxoImageView;
 class CPxoSpriteView;
 class CPxoAnimDetails;
+class CConsoleState;
 
 class CChildFrame : public QWidget {
   Q_OBJECT
@@ -43,6 +44,10 @@ class CChildFrame : public QWidget {
   void ZoomActivePane(int direction);
   // The status bar's zoom pane: "Sheet 2x" or "Canvas 4x", after the same rule.
   QString ZoomText() const;
+  // The console result of this window's document, and the display flags read
+  // again from the settings (after a View command changed them).
+  CConsoleState& Console() const { return *m_pConsole; }
+  void ApplyDisplayFlags();
 
  signals:
   // The document's modified flag, title or history changed.
@@ -57,6 +62,7 @@ class CChildFrame : public QWidget {
  private:
   void SetActiveView(QWidget* view);
   void ConnectZoom();
+  void OnConsoleChanged();
 
   CPxoDoc& m_doc;
   CSheetPicture m_picture;
@@ -69,6 +75,7 @@ class CChildFrame : public QWidget {
   CPxoSpriteView* m_pSpriteView = nullptr;
   CPxoAnimDetails* m_pAnimDetails = nullptr;
   QWidget* m_pActiveView = nullptr;
+  CConsoleState* m_pConsole = nullptr;
 };
 
 }  // namespace pixolan

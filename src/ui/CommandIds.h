@@ -43,6 +43,11 @@ enum CommandId : int {
   ID_VIEW_ONION_SKIN = 33004,
   ID_VIEW_ONION_SKIN_NEXT = 33005,
   ID_DROP_SELECTION = 33006,
+  // The console's view: transparency, console and LCD colours, the budget pane
+  ID_VIEW_TRANSPARENCY = 33200,
+  ID_VIEW_CONSOLE_COLOURS = 33201,
+  ID_VIEW_LCD_COLOURS = 33202,
+  ID_VIEW_BUDGET = 33203,
 };
 
 }  // namespace pixolan

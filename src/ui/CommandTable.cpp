@@ -11,6 +11,7 @@
 #include "export/ExportCommands.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
+#include "ui/ConsoleViewCommands.h"
 #include "ui/MainFrame.h"
 #include "ui/PxoApp.h"
 #include "ui/ViewCommands.h"
@@ -92,7 +93,7 @@ void Print(const CommandContext& c, CPxoApp::PrintMode mode) { c.app->PrintCanva
 
 std::vector<CommandRow> BuildTable() {
   using C = const CommandContext&;
-  return {
+  std::vector<CommandRow> table = {
       // File
       Row(ID_FILE_NEW, kFile, "&New").Keys("Ctrl+N").Tip("Create a new document").Button("new", "New", 1)
           .Run([](C c) { c.app->OnFileNew(); }),
@@ -156,6 +157,8 @@ std::vector<CommandRow> BuildTable() {
       Row(ID_ANIM_PROPERTIES, kAnimList, "Properties").Enabled(HasDocument)
           .Run([](C c) { c.doc->OnAnimProperties(); }),
   };
+  for (CommandRow& row : ConsoleViewCommands()) table.push_back(row);
+  return table;
 }
 
 }  // namespace

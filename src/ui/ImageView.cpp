@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 
 #include "document/PxoDoc.h"
+#include "ui/ConsoleMarks.h"
 #include "ui/OverlayPainter.h"
 #include "ui/QtGeometry.h"
 #include "view/ViewOptions.h"
@@ -83,10 +84,13 @@ void CPxoImageView::paintEvent(QPaintEvent* event) {
     const QImage& sheet = m_picture.Image();
     if (!sheet.isNull()) {
       // Nearest neighbour: every sheet pixel a crisp zoom x zoom square.
+      const int zoom = m_model.Zoom();
       const QRect source = ToQRect(blit->rectSource);
-      const QRect dest(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y, source.width() * m_model.Zoom(),
-                       source.height() * m_model.Zoom());
+      const QRect dest(blit->ptDest.x - scroll.x, blit->ptDest.y - scroll.y, source.width() * zoom,
+                       source.height() * zoom);
+      if (sheet.hasAlphaChannel()) PaintCheckerboard(painter, dest, dest.topLeft() - source.topLeft() * zoom);
       painter.drawImage(dest, sheet, source);
+      PaintChangedMarks(painter, m_picture, dest, source, zoom);
     }
   }
   if (ViewOptions::Load(m_doc.Settings()).bGrid) PaintGrid(painter, m_model.Grid(scroll, ToCRect(event->rect())));
@@ -95,7 +99,9 @@ void CPxoImageView::paintEvent(QPaintEvent* event) {
     // Difference with white gives each pixel's complement.
     painter.setCompositionMode(QPainter::CompositionMode_Difference);
     painter.fillRect(ToQRect(*cursor), Qt::white);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  PaintStaleMark(painter, m_picture, viewport()->rect());
 }
 
 void CPxoImageView::mouseMoveEvent(QMouseEvent* event) {

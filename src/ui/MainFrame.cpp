@@ -12,7 +12,9 @@
 #include <QToolBar>
 
 #include "document/PxoDoc.h"
+#include "ui/BudgetDock.h"
 #include "ui/ChildFrame.h"
+#include "ui/ConsoleState.h"
 #include "ui/CommandIds.h"
 #include "ui/CommandTable.h"
 #include "ui/DialogUnits.h"
@@ -34,6 +36,7 @@ CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
   m_menus = new CMainMenus(*this, [this](int id) { OnCommand(id); });
   CreateControlBars();
   CreateStatusBar();
+  new CBudgetDock(*this, app.Settings());
   connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateShellState);
   UpdateShellState();
 }
@@ -124,6 +127,8 @@ void CMainFrame::OnCommand(int id) {
   } else {
     RunCommand(id, Context());
   }
+  // A command may have changed the export options that the console result follows.
+  for (CChildFrame* frame : ChildFrames()) frame->Console().Schedule();
   UpdateShellState();
 }
 

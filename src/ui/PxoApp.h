@@ -56,11 +56,11 @@ class CPxoApp : public QObject {
   void PrintCanvas(CChildFrame& frame, PrintMode mode);
   void OnFilePrintSetup();
   void OnAppAbout();
-  ISettings& Settings() { return m_settings; }
   // The recent document at the index; one that no longer opens leaves the list.
   void OpenRecentFile(std::size_t index);
 
   CMainFrame& MainFrame() const { return *m_pMainWnd; }
+  ISettings& Settings() { return m_settings; }
   const std::vector<CPxoDoc*> Documents() const;
 
  private:

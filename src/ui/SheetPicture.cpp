@@ -3,8 +3,74 @@
 #include <cstring>
 
 #include "document/PxoDoc.h"
+#include "export/SheetColours.h"
+#include "view/LcdColours.h"
 
 namespace pixolan {
+namespace {
+
+QImage ToImage(const std::vector<std::uint32_t>& pixels, std::int32_t width, std::int32_t height) {
+  QImage image(width, height, QImage::Format_ARGB32);
+  for (int y = 0; y < height; ++y) {
+    std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
+                static_cast<std::size_t>(width) * sizeof(std::uint32_t));
+  }
+  return image;
+}
+
+QImage MarksImage(const ConsolePicture& console) {
+  QImage marks(console.nWidth, console.nHeight, QImage::Format_ARGB32);
+  marks.fill(Qt::transparent);
+  for (std::int32_t y = 0; y < console.nHeight; ++y) {
+    for (std::int32_t x = 0; x < console.nWidth; ++x) {
+      if (console.changed[console.At(x, y)] != 0) marks.setPixel(x, y, 0xa0ff0000u);
+    }
+  }
+  return marks;
+}
+
+}  // namespace
+
+void CSheetPicture::SetFlags(const DisplayFlags& flags) {
+  if (flags == m_flags) return;
+  m_flags = flags;
+  Invalidate();
+}
+
+void CSheetPicture::SetConsole(std::shared_ptr<const ConsoleResult> result) {
+  m_console = std::move(result);
+  m_bMarksMade = false;
+  if (m_flags.bConsoleColours) Invalidate();
+}
+
+bool CSheetPicture::ShowsConsole() const {
+  const CRasterImage* sheet = m_doc.m_pImage.get();
+  return m_flags.bConsoleColours && m_console && m_console->bExported && sheet != nullptr &&
+         m_console->picture.nWidth == sheet->m_nWidth && m_console->picture.nHeight == sheet->m_nHeight;
+}
+
+const QImage& CSheetPicture::ChangedMarks() {
+  if (!ShowsConsole()) {
+    m_marks = QImage();
+  } else if (!m_bMarksMade) {
+    m_marks = MarksImage(m_console->picture);
+    m_bMarksMade = true;
+  }
+  return m_marks;
+}
+
+void CSheetPicture::BuildConsole(const ConsolePicture& console) {
+  std::vector<std::uint32_t> pixels = console.pixels;
+  if (m_flags.Lcd()) ApplyLcdColours(pixels);
+  // Without the checkerboard what the console leaves undrawn shows the transparent colour, as on the sheet.
+  if (!m_flags.bShowTransparency) {
+    const PaletteEntry t = TransparentColour(ExportSheet(m_doc.m_pImage));
+    for (std::uint32_t& p : pixels) {
+      if ((p >> 24) == 0) p = ToArgb({t.red, t.green, t.blue});
+    }
+  }
+  m_image = ToImage(pixels, console.nWidth, console.nHeight);
+}
 
 const QImage& CSheetPicture::Image() {
   const CRasterImage* sheet = m_doc.m_pImage.get();
@@ -15,11 +81,12 @@ const QImage& CSheetPicture::Image() {
     return m_image;
   }
   if (source == m_pSource && !m_image.isNull()) return m_image;
-  const ArgbPixels pixels = SheetPixels(*sheet, m_mode);
-  m_image = QImage(pixels.nWidth, pixels.nHeight, QImage::Format_RGB32);
-  for (int y = 0; y < pixels.nHeight; ++y) {
-    std::memcpy(m_image.scanLine(y), pixels.pixels.data() + static_cast<std::size_t>(y) * pixels.nWidth,
-                static_cast<std::size_t>(pixels.nWidth) * sizeof(std::uint32_t));
+  if (ShowsConsole()) {
+    BuildConsole(m_console->picture);
+  } else {
+    ArgbPixels pixels = SheetPixels(*sheet, m_mode);
+    if (m_flags.bShowTransparency) ClearTransparentColour(pixels);
+    m_image = ToImage(pixels.pixels, pixels.nWidth, pixels.nHeight);
   }
   m_pSource = source;
   return m_image;

@@ -1,5 +1,6 @@
 #include "ui/SpritePainter.h"
 
+#include "ui/ConsoleMarks.h"
 #include "ui/OverlayPainter.h"
 #include "ui/QtGeometry.h"
 #include "view/StretchClip.h"
@@ -38,6 +39,7 @@ void Stretch(QPainter& painter, const QImage& sheet, const StretchBlit& blit, st
   if (sheet.isNull()) return;
   const auto clipped = ClipStretchToSheet(blit.rectDest, blit.rectSource, sheet.width(), sheet.height(), zoom);
   if (!clipped) return;
+  if (sheet.hasAlphaChannel()) PaintCheckerboard(painter, ToQRect(clipped->rectDest), ToQRect(blit.rectDest).topLeft());
   // Nearest neighbour: every sheet pixel becomes a crisp zoom x zoom square.
   painter.drawImage(ToQRect(clipped->rectDest), sheet, ToQRect(clipped->rectSource));
 }

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 
 #include "document/PxoDoc.h"
+#include "ui/ConsoleMarks.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpritePainter.h"
 #include "ui/TextCodec.h"
@@ -98,6 +99,7 @@ void CPxoSpriteView::paintEvent(QPaintEvent* event) {
   m_model.m_bPlaying = m_playing && m_playing();
   QPainter painter(viewport());
   PaintSpriteView(painter, m_model, m_picture.Image(), ScrollPosition(), event->rect());
+  PaintSpriteConsoleMarks(painter, m_doc, m_model, m_picture, ScrollPosition(), viewport()->rect());
 }
 
 void CPxoSpriteView::mouseMoveEvent(QMouseEvent* event) {

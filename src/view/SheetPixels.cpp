@@ -13,4 +13,12 @@ ArgbPixels SheetPixels(const CRasterImage& sheet, DisplayMode mode) {
   return {};
 }
 
+void ClearTransparentColour(ArgbPixels& pixels) {
+  if (pixels.pixels.empty()) return;
+  const std::uint32_t transparent = pixels.pixels.front() & 0xffffffu;
+  for (std::uint32_t& p : pixels.pixels) {
+    if ((p & 0xffffffu) == transparent) p = transparent;  // alpha 0
+  }
+}
+
 }  // namespace pixolan

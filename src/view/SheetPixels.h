@@ -14,4 +14,8 @@ enum class DisplayMode {
 // Empty (0 x 0) for a sheet without a display bitmap.
 ArgbPixels SheetPixels(const CRasterImage& sheet, DisplayMode mode);
 
+// Pixels of the top-left pixel's colour (the export's transparent colour) get
+// alpha 0, so that the panes' checkerboard shows through.
+void ClearTransparentColour(ArgbPixels& pixels);
+
 }  // namespace pixolan
