@@ -11,6 +11,8 @@ enum class UpdateHint : long {
   HINT_CURRENT_CHANGED = 3,  // the current animation or frame, or a frame's contents
   HINT_ANIM_CHANGED = 4,     // an animation's name or frame list
   HINT_SHEET_RELOADED = 5,   // the sheet's file was read again; everything else stays
+  // Frame and animation list edits
+  HINT_LIST_EDITED,  // frames or animations deleted, duplicated or moved; the current ones say what to show
 };
 using enum UpdateHint;
 
