@@ -33,6 +33,8 @@ class CPxoAnimDetails : public QWidget {
   QLineEdit* FrameEdit() const { return m_editFrame; }
   QLineEdit* FramesEdit() const { return m_editFrames; }
   const QTimer& Timer() const { return m_timer; }
+  // A frame key pressed on the canvas or this pane.
+  void OnFrameKey(FrameKey key);
 
  signals:
   void activated();

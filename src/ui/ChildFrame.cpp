@@ -1,11 +1,13 @@
 #include "ui/ChildFrame.h"
 
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QShowEvent>
 #include <QSplitter>
 
 #include "document/PxoDoc.h"
 #include "ui/AnimDetails.h"
+#include "ui/FrameKeys.h"
 #include "ui/ImageView.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpriteView.h"
@@ -22,6 +24,8 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
                  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
                    m_picture.Invalidate();
                  }
+                 // What the list commands may do follows the current animation and frame.
+                 if (hint == HINT_CURRENT_CHANGED) emit documentStateChanged();
                }),
       m_stateBridge(doc, [this] { emit documentStateChanged(); }) {
   auto* layout = new QHBoxLayout(this);
@@ -44,9 +48,20 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
   connect(m_pSpriteView, &CScrollingView::activated, this, [this] { SetActiveView(m_pSpriteView); });
   connect(m_pAnimDetails, &CPxoAnimDetails::activated, this, [this] { SetActiveView(m_pAnimDetails); });
   connect(m_pSpriteView, &CPxoSpriteView::coordinatesChanged, this, &CChildFrame::statusChanged);
+  WatchFrameKeys();
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
+}
+
+void CChildFrame::WatchFrameKeys() {
+  auto* keys = new CFrameKeys(*m_pAnimDetails);
+  keys->Watch(m_pSpriteView);
+  keys->Watch(m_pAnimDetails);
+  // Text fields keep their keys: Home, End and Space are for typing there.
+  for (QWidget* control : m_pAnimDetails->findChildren<QWidget*>()) {
+    if (qobject_cast<QLineEdit*>(control) == nullptr) keys->Watch(control);
+  }
 }
 
 void CChildFrame::InitialUpdateFrame() {

@@ -51,6 +51,8 @@ class CChildFrame : public QWidget {
 
  private:
   void SetActiveView(QWidget* view);
+  // The frame keys on the canvas and the animation pane.
+  void WatchFrameKeys();
 
   CPxoDoc& m_doc;
   CSheetPicture m_picture;

@@ -35,6 +35,15 @@ enum CommandId : int {
   ID_PREV_PANE = 57681,
   ID_VIEW_TOOLBAR = 59392,
   ID_VIEW_STATUS_BAR = 59393,
+  // Frame and animation list edits; the Window menu's list of documents
+  ID_DELETE_FRAME = 33100,
+  ID_DUPLICATE_FRAME = 33101,
+  ID_MOVE_FRAME_EARLIER = 33102,
+  ID_MOVE_FRAME_LATER = 33103,
+  ID_DELETE_ANIMATION = 33104,
+  ID_MOVE_ANIMATION_UP = 33105,
+  ID_MOVE_ANIMATION_DOWN = 33106,
+  ID_WINDOW_DOCUMENT1 = 33110,  // and on, one per open document window
 };
 
 }  // namespace pixolan

@@ -11,6 +11,7 @@
 #include "export/ExportCommands.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
+#include "ui/ListCommands.h"
 #include "ui/MainFrame.h"
 #include "ui/PxoApp.h"
 
@@ -91,7 +92,7 @@ void Print(const CommandContext& c, CPxoApp::PrintMode mode) { c.app->PrintCanva
 
 std::vector<CommandRow> BuildTable() {
   using C = const CommandContext&;
-  return {
+  std::vector<CommandRow> table = {
       // File
       Row(ID_FILE_NEW, kFile, "&New").Keys("Ctrl+N").Tip("Create a new document").Button("new", "New", 1)
           .Run([](C c) { c.app->OnFileNew(); }),
@@ -155,6 +156,8 @@ std::vector<CommandRow> BuildTable() {
       Row(ID_ANIM_PROPERTIES, kAnimList, "Properties").Enabled(HasDocument)
           .Run([](C c) { c.doc->OnAnimProperties(); }),
   };
+  AddListCommands(table);
+  return table;
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #pragma once
 // A scrolling pane: a logical area of a given size shown through the viewport,
-// the pointer hidden on request, and notice when the mouse leaves.
+// the pointer hidden on request, and notice when the mouse leaves. A drag held
+// past the edge scrolls it and repeats the last move, so the drag follows.
 #include <QAbstractScrollArea>
+#include <QPointF>
+#include <QTimer>
 
 #include "view/ViewTypes.h"
 
@@ -32,6 +35,12 @@ class CScrollingView : public QAbstractScrollArea {
 
  private:
   void UpdateScrollBars();
+  // The left button moved (or was released): starts or stops scrolling past the edge.
+  void TrackDrag(const QMouseEvent& event);
+  void OnAutoScrollTick();
+
+  QTimer m_autoScroll;
+  QPointF m_ptDrag;  // the last position of the held pointer, viewport coordinates
 
   CSize m_total;
 };
