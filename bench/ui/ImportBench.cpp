@@ -1,6 +1,6 @@
 // Importing a 4096x4096 8-bit sheet into an open document window until it is on
 // screen, and the two parts of that: reading the file (with its display bitmap)
-// and building the window's sheet picture. Run: build/bin/pixolan-view-bench
+// and building the window's sheet picture (of which the 32-bit conversion). Run: build/bin/pixolan-view-bench
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -13,6 +13,7 @@
 #include "support/TestSupport.h"
 #include "ui/ChildFrame.h"
 #include "ui/SheetPicture.h"
+#include "view/DisplayPixels.h"
 
 namespace pixolan {
 namespace {
@@ -66,6 +67,15 @@ void BM_ReadSheet4096WithDisplayBitmap(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadSheet4096WithDisplayBitmap)->Unit(benchmark::kMillisecond);
+
+// The conversion the picture starts from: the display bitmap as 32-bit pixels.
+void BM_DisplayPixels4096(benchmark::State& state) {
+  BenchDoc bench;
+  bench.doc.LoadImage(LargeSheet());
+  const CRasterImage& sheet = *bench.doc.m_pImage;
+  for (auto _ : state) benchmark::DoNotOptimize(DisplayPixels(*sheet.m_pBitmapInfo, *sheet.m_hBitmap).pixels.data());
+}
+BENCHMARK(BM_DisplayPixels4096)->Unit(benchmark::kMillisecond);
 
 void BM_SheetPicture4096(benchmark::State& state) {
   BenchDoc bench;

@@ -25,7 +25,7 @@
 namespace pixolan {
 
 CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
-  setWindowTitle(MainTitle(std::nullopt, false));
+  setWindowTitle(MainTitle(std::nullopt));
   setWindowIcon(QIcon(":/icons/pixolan.svg"));
   setAcceptDrops(true);
   m_mdiArea = new QMdiArea(this);
@@ -164,9 +164,9 @@ void CMainFrame::UpdateTitles() {
   UpdateWindowList();
 }
 
-QString CMainFrame::MainTitle(const std::optional<QString>& document, bool modified) {
-  if (!document) return "Pixolan";
-  return "Pixolan - [" + *document + (modified ? "*" : "") + "]";
+QString CMainFrame::MainTitle(const std::optional<QString>& document) {
+  // The placeholder shows the modified mark once, where the document's name ends.
+  return document ? "Pixolan - [" + *document + "[*]]" : "Pixolan";
 }
 
 void CMainFrame::UpdateWindowList() {
@@ -185,8 +185,9 @@ void CMainFrame::UpdateWindowList() {
     titles.push_back(m_app.FrameTitle(*frame));
   }
   m_windowList->Show(titles, active);
-  m_strTitle = MainTitle(activeTitle, activeFrame != nullptr && activeFrame->Document().IsModified());
+  m_strTitle = MainTitle(activeTitle);
   if (windowTitle() != m_strTitle) setWindowTitle(m_strTitle);
+  setWindowModified(activeFrame != nullptr && activeFrame->Document().IsModified());
 }
 
 void CMainFrame::ActivateWindowAt(std::size_t index) {

@@ -38,8 +38,9 @@ class CMainFrame : public QMainWindow {
   static constexpr int kStatusMessageMs = 5000;
   // Runs a command by id, as the menus and the toolbar do.
   void OnCommand(int id);
-  // "Pixolan - [walk.pxo]" with the active document's title (modified: "walk.pxo*"), "Pixolan" without one.
-  static QString MainTitle(const std::optional<QString>& document, bool modified);
+  // "Pixolan - [walk.pxo[*]]" with the active document's title ("walk.pxo*" shown
+  // while it is modified), "Pixolan" without one.
+  static QString MainTitle(const std::optional<QString>& document);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
