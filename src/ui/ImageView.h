@@ -26,6 +26,7 @@ class CPxoImageView : public CScrollingView {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;
+  void OnDragScrolled(CPoint delta) override;
 
  private:
   void OnUpdate(UpdateHint hint);

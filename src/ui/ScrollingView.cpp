@@ -77,7 +77,9 @@ void CScrollingView::OnAutoScrollTick() {
   const CPoint before = ScrollPosition();
   horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step.x);
   verticalScrollBar()->setValue(verticalScrollBar()->value() + step.y);
-  if (ScrollPosition() == before) return;  // at the end already
+  const CPoint after = ScrollPosition();
+  if (after == before) return;  // at the end already
+  OnDragScrolled(CPoint{after.x - before.x, after.y - before.y});
   // The same pointer over scrolled contents: the drag rectangle or frame follows.
   QMouseEvent move(QEvent::MouseMove, m_ptDrag, viewport()->mapToGlobal(m_ptDrag), Qt::NoButton, Qt::LeftButton,
                    QApplication::keyboardModifiers());

@@ -31,6 +31,9 @@ class CScrollingView : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   virtual void OnMouseLeave() {}
   virtual void OnClientSize(CSize /*client*/) {}
+  // The contents moved by `delta` under a held drag (past the edge), before the
+  // repeated move: a drag remembered in client coordinates moves with them.
+  virtual void OnDragScrolled(CPoint /*delta*/) {}
   void UpdatePointer(bool hide);
 
  private:
