@@ -1,5 +1,6 @@
 #include "ui/ChildFrame.h"
 
+#include <QAbstractSpinBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QShowEvent>
@@ -58,9 +59,12 @@ void CChildFrame::WatchFrameKeys() {
   auto* keys = new CFrameKeys(*m_pAnimDetails);
   keys->Watch(m_pSpriteView);
   keys->Watch(m_pAnimDetails);
-  // Text fields keep their keys: Home, End and Space are for typing there.
+  // Fields keep their keys: Home, End, Space and Page Up / Down are for typing and stepping there.
   for (QWidget* control : m_pAnimDetails->findChildren<QWidget*>()) {
-    if (qobject_cast<QLineEdit*>(control) == nullptr) keys->Watch(control);
+    const bool field = qobject_cast<QLineEdit*>(control) != nullptr ||
+                       qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                       control->testAttribute(Qt::WA_InputMethodEnabled);
+    if (!field) keys->Watch(control);
   }
 }
 

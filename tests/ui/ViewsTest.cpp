@@ -46,6 +46,34 @@ TEST_F(ImageViewDrag, ShowsTheSheetCentredAndTheInvertedBlockUnderTheMouse) {
   EXPECT_EQ(shot.pixelColor(o.x + 1, o.y + 30), CellColour(0, 3));
 }
 
+TEST_F(ImageViewDrag, ADragHeldPastTheEdgeScrollsThePaneAndKeepsItsAnchorBlock) {
+  WriteFile(m_dir / "large.bmp", BuildBmp({.width = 2048, .height = 2048, .bits = 8, .coloursUsed = 2,
+                                           .palette = GreyPalette(2, 255),
+                                           .pixels = std::vector<std::uint8_t>(2048 * 2048, 0)}));
+  ASSERT_NE(m_doc.LoadImage((m_dir / "large.bmp").string()), nullptr);
+  CChildFrame& frame = Open();
+  CPxoImageView* view = frame.ImageView();
+  const QSize pane = view->viewport()->size();
+  const QPoint from(8, 8);
+  Move(view, from);
+  Press(view, from);
+  Move(view, QPoint(pane.width() + 40, pane.height() + 40));  // over the canvas, button held
+  QTest::qWait(300);
+  const CPoint scrolled = view->ScrollPosition();
+  EXPECT_GT(scrolled.x, 0);
+  EXPECT_GT(scrolled.y, 0);
+  Release(view, QPoint(pane.width() + 40, pane.height() + 40));
+  QTest::qWait(100);
+  EXPECT_EQ(view->ScrollPosition(), scrolled);  // released: scrolling stops
+  // The selection starts at the block pressed, wherever the pane has scrolled since.
+  CRect selection;
+  ASSERT_TRUE(m_doc.GetSelection(selection));
+  const CPoint o = view->Model().SheetOrigin();
+  EXPECT_EQ(selection.left, (from.x() - o.x) / 8 * 8);
+  EXPECT_EQ(selection.top, (from.y() - o.y) / 8 * 8);
+  EXPECT_GT(selection.right, pane.width());
+}
+
 class SpriteViewClicks : public FrameTest {
  protected:
   CChildFrame& OpenWithAnimation() {

@@ -31,8 +31,9 @@ TEST(FileFilter, SheetFilterBecomesDesktopFilters) {
   EXPECT_EQ(entries[2].patterns, (std::vector<std::string>{"*.iff", "*.lbm"}));
   // Every readable sheet first: the dialog opens on it.
   EXPECT_EQ(DesktopFilters(kSheetFileFilter),
-            (std::vector<std::string>{"All Sheet Files (*.bmp *.png *.iff *.lbm *.gbr)", "Bitmap Files (*.bmp)", "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)",
-                                      "PNG Files (*.png)", "All Files (*)"}));
+            (std::vector<std::string>{"All Sheet Files (*.bmp *.png *.iff *.lbm *.gbr)", "Bitmap Files (*.bmp)",
+                                      "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)", "PNG Files (*.png)",
+                                      "All Files (*)"}));
 }
 
 TEST(FileFilter, ToleratesMissingTerminatorAndBareDescriptions) {
