@@ -1,5 +1,7 @@
 #include "document/Animation.h"
 
+#include <utility>
+
 namespace pixolan {
 
 void CAnimation::SetName(const std::string& name) {
@@ -24,6 +26,18 @@ void CAnimation::RemoveFrame(std::uint32_t index) {
   if (!HasFrameArray() || index >= m_nFrameCount) return;
   m_frames.erase(m_frames.begin() + static_cast<std::ptrdiff_t>(index));
   --m_nFrameCount;
+}
+
+void CAnimation::DuplicateFrame(std::uint32_t index) {
+  if (!HasFrameArray() || index >= m_nFrameCount) return;
+  const CAnimFrame copy = m_frames[index];  // insert may move the array
+  m_frames.insert(m_frames.begin() + static_cast<std::ptrdiff_t>(index) + 1, copy);
+  ++m_nFrameCount;
+}
+
+void CAnimation::SwapFrames(std::uint32_t a, std::uint32_t b) {
+  if (!HasFrameArray() || a >= m_nFrameCount || b >= m_nFrameCount) return;
+  std::swap(m_frames[a], m_frames[b]);
 }
 
 CAnimFrame* CAnimation::Frame(std::int32_t n) {

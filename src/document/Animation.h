@@ -28,6 +28,10 @@ class CAnimation {
   // Takes element `index` out again (undoing an insertion); nothing happens
   // before the record has a frame array or when `index` is past the end.
   void RemoveFrame(std::uint32_t index);
+  // Puts a copy of element `index` right after it; exchanges elements a and b.
+  // Nothing happens before the record has a frame array or for an index past the end.
+  void DuplicateFrame(std::uint32_t index);
+  void SwapFrames(std::uint32_t a, std::uint32_t b);
 
   // Frame number n (from 1), or null when n is outside 1..m_nFrameCount or the
   // record has no frame array yet.

@@ -99,6 +99,23 @@ class CPxoDoc : public CDocument {
   // Sends HINT_SELECTION_DROPPED.
   void DropSelection();
 
+  // Frame and animation list edits on the current frame or animation, each a
+  // step that leaves the edited frame (or animation) current. An animation keeps
+  // at least one frame: delete the animation instead.
+  enum class ListEdit {
+    kDeleteFrame,
+    kDuplicateFrame,
+    kMoveFrameEarlier,
+    kMoveFrameLater,
+    kDeleteAnimation,
+    kMoveAnimationUp,
+    kMoveAnimationDown,
+  };
+  // Whether the edit applies to the current frame or animation now.
+  bool CanEditList(ListEdit edit) const;
+  // False (and nothing done) when it does not.
+  bool EditList(ListEdit edit);
+
   // Undo and redo. The modified flag follows the history: saving marks its
   // position, and the document is modified exactly when it is elsewhere.
   // Every move of the history is told to the document's observers.

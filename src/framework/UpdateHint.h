@@ -14,6 +14,8 @@ enum class UpdateHint : long {
   // canvas editing
   HINT_ZOOM_CHANGED = 6,     // the canvas zoom (m_nZoom)
   HINT_SELECTION_DROPPED = 7,  // the selection stopped following the pointer (Escape)
+  // Frame and animation list edits
+  HINT_LIST_EDITED = 8,  // frames or animations deleted, duplicated or moved; the current ones say what to show
 };
 using enum UpdateHint;
 

@@ -3,6 +3,7 @@
 // information header, a colour table below 16 bits, and bottom-up pixel rows
 // padded to 4 bytes. The GUI turns it into a screen image; tests read its bytes.
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace pixolan {
@@ -39,6 +40,12 @@ class CDibSection {
   CDibSection(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel, std::int32_t stride)
       : m_nWidth(width), m_nHeight(height), m_nBitsPerPixel(bitsPerPixel), m_nStride(stride),
         m_bits(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0) {}
+  // Over rows already made: `bits` holds stride * height bytes.
+  CDibSection(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel, std::int32_t stride,
+              std::vector<std::uint8_t> bits)
+      : m_nWidth(width), m_nHeight(height), m_nBitsPerPixel(bitsPerPixel), m_nStride(stride), m_bits(std::move(bits)) {
+    m_bits.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height), 0);
+  }
 
   std::int32_t Width() const { return m_nWidth; }
   std::int32_t Height() const { return m_nHeight; }

@@ -13,6 +13,7 @@ namespace pixolan {
 
 // The file-dialog filter for every sheet the readers take.
 inline constexpr const char* kSheetFileFilter =
+    "All Sheet Files (*.bmp;*.png;*.iff;*.lbm;*.gbr)|*.bmp;*.png;*.iff;*.lbm;*.gbr|"
     "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
     "PNG Files (*.png)|*.png|All Files (*.*)|*.*||";
 

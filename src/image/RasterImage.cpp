@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/ByteOrder.h"
+#include "image/LargePages.h"
 #include "image/TrueColourIndex.h"
 
 namespace pixolan {
@@ -79,7 +80,9 @@ bool CRasterImage::Create(std::int32_t width, std::int32_t height, std::int32_t 
   m_nWidth = width;
   m_nHeight = height;
   m_nBitsPerPixel = bitsPerPixel;
-  m_pBits.assign(static_cast<std::size_t>(GetStride()) * static_cast<std::size_t>(height), 0);
+  const std::size_t bytes = static_cast<std::size_t>(GetStride()) * static_cast<std::size_t>(height);
+  m_pBits = ReserveLarge<std::uint8_t>(bytes);
+  m_pBits.assign(bytes, 0);
   RebuildRowTable();
   return true;
 }
@@ -221,13 +224,15 @@ HBITMAP CRasterImage::CreateDisplayBitmap() {
   }
   const std::int32_t stride = GetStride();
   const std::int32_t rowBytes = GetRowBytes();
-  auto dib = std::make_unique<CDibSection>(m_nWidth, m_nHeight, m_nBitsPerPixel, stride);
-  for (std::int32_t y = 0; y < m_nHeight; ++y) {
-    // The DIB is bottom-up: the image's top row is the last row in memory.
-    std::uint8_t* out = dib->Row(m_nHeight - 1 - y);
-    std::memcpy(out, m_ppRows[static_cast<std::size_t>(y)], static_cast<std::size_t>(rowBytes));
-    std::memset(out + rowBytes, 0, static_cast<std::size_t>(stride - rowBytes));
+  // Each byte written once, rows appended bottom-up (the image's top row last).
+  std::vector<std::uint8_t> bits =
+      ReserveLarge<std::uint8_t>(static_cast<std::size_t>(stride) * static_cast<std::size_t>(m_nHeight));
+  for (std::int32_t y = m_nHeight - 1; y >= 0; --y) {
+    const std::uint8_t* row = m_ppRows[static_cast<std::size_t>(y)];
+    bits.insert(bits.end(), row, row + rowBytes);
+    bits.insert(bits.end(), static_cast<std::size_t>(stride - rowBytes), std::uint8_t{0});
   }
+  auto dib = std::make_unique<CDibSection>(m_nWidth, m_nHeight, m_nBitsPerPixel, stride, std::move(bits));
   m_pBitmapInfo = std::move(info);
   m_hBitmap = std::move(dib);
   return m_hBitmap.get();

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 
 #include "document/PxoDoc.h"
 #include "ui/AnimListBox.h"
@@ -27,10 +28,11 @@ QPushButton* IconButton(const char* icon, const char* toolTip, QWidget* parent) 
   return button;
 }
 
-QLineEdit* FrameNumberEdit(QWidget* parent) {
+QLineEdit* FrameNumberEdit(QWidget* parent, bool typed) {
   auto* edit = new QLineEdit(parent);
-  edit->setReadOnly(true);
+  edit->setReadOnly(!typed);
   edit->setAlignment(Qt::AlignRight);
+  if (typed) edit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), edit));
   return edit;
 }
 
@@ -56,12 +58,13 @@ void CPxoAnimDetails::BuildControls() {
   place(m_listAnims, 5, 5, 105, 140);
   place(new QGroupBox("Animation Details", this), 115, 5, 125, 30);
   place(new QLabel("Frame", this), 121, 18, 24, 8);
-  m_editFrame = FrameNumberEdit(this);
+  m_editFrame = FrameNumberEdit(this, true);
+  m_editFrame->setAccessibleName("Frame");
   place(m_editFrame, 150, 15, 25, 14);
   m_spin = new CUpDownControl(this);
   place(m_spin, 175, 15, 10, 14);
   place(new QLabel("/", this), 190, 18, 8, 8);
-  m_editFrames = FrameNumberEdit(this);
+  m_editFrames = FrameNumberEdit(this, false);
   place(m_editFrames, 199, 15, 25, 14);
   place(new QGroupBox("Animation Controls", this), 115, 35, 125, 30);
   m_btnFirst = IconButton("first", "First Frame", this);
@@ -108,6 +111,12 @@ void CPxoAnimDetails::ConnectControls() {
   connect(m_btnStop, &QPushButton::clicked, this, [this] {
     m_model.OnStop();
     OnPlayOrStop();
+  });
+  // Enter or leaving the field goes to the typed frame; a refused number is replaced by the current one.
+  connect(m_editFrame, &QLineEdit::editingFinished, this, [this] {
+    m_model.OnFrameTyped(m_editFrame->text().toStdString());
+    m_editFrame->setModified(false);
+    TransferToControls();
   });
   connect(&m_timer, &QTimer::timeout, this, [this] {
     m_model.OnTimer();
@@ -165,8 +174,17 @@ void CPxoAnimDetails::OnPlayOrStop() {
   emit playbackChanged();
 }
 
+void CPxoAnimDetails::OnFrameKey(FrameKey key) {
+  m_model.OnFrameKey(key);
+  OnPlayOrStop();
+  TransferToControls();
+}
+
 void CPxoAnimDetails::TransferToControls() {
-  m_editFrame->setText(QString::fromStdString(m_model.FrameText()));
+  // A number being typed is not overwritten by playback.
+  if (!(m_editFrame->hasFocus() && m_editFrame->isModified())) {
+    m_editFrame->setText(QString::fromStdString(m_model.FrameText()));
+  }
   m_editFrames->setText(QString::fromStdString(m_model.FramesText()));
 }
 

@@ -35,6 +35,8 @@ class CPxoAnimDetails : public QWidget {
   QLineEdit* FramesEdit() const { return m_editFrames; }
   const QTimer& Timer() const { return m_timer; }
   COffsetFields* OffsetFields() const { return m_offsets; }
+  // A frame key pressed on the canvas or this pane.
+  void OnFrameKey(FrameKey key);
 
  signals:
   void activated();

@@ -1,12 +1,15 @@
 #include "ui/ChildFrame.h"
 
+#include <QAbstractSpinBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QShowEvent>
 #include <QSplitter>
 
 #include "document/PxoDoc.h"
 #include "ui/AnimDetails.h"
 #include "ui/ConsoleState.h"
+#include "ui/FrameKeys.h"
 #include "ui/ImageView.h"
 #include "ui/QtGeometry.h"
 #include "ui/SpriteView.h"
@@ -23,6 +26,8 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
                  if (hint == HINT_INITIAL_UPDATE || hint == HINT_IMAGE_CHANGED || hint == HINT_SHEET_RELOADED) {
                    m_picture.Invalidate();
                  }
+                 // What the list commands may do follows the current animation and frame.
+                 if (hint == HINT_CURRENT_CHANGED) emit documentStateChanged();
                }),
       m_stateBridge(doc, [this] { emit documentStateChanged(); }) {
   auto* layout = new QHBoxLayout(this);
@@ -49,6 +54,7 @@ CChildFrame::CChildFrame(CPxoDoc& doc, QWidget* parent)
   m_pConsole = new CConsoleState(doc, this);
   connect(m_pConsole, &CConsoleState::changed, this, &CChildFrame::OnConsoleChanged);
   ApplyDisplayFlags();
+  WatchFrameKeys();
   // The first pane is the sheet's: it starts as the active view.
   m_pActiveView = m_pImageView;
   setFocusProxy(m_pImageView);
@@ -69,6 +75,19 @@ void CChildFrame::ZoomActivePane(int direction) {
 QString CChildFrame::ZoomText() const {
   if (m_pActiveView == m_pImageView) return QString("Sheet %1x").arg(m_pImageView->Model().Zoom());
   return QString("Canvas %1x").arg(m_pSpriteView->Model().Zoom());
+}
+
+void CChildFrame::WatchFrameKeys() {
+  auto* keys = new CFrameKeys(*m_pAnimDetails);
+  keys->Watch(m_pSpriteView);
+  keys->Watch(m_pAnimDetails);
+  // Fields keep their keys: Home, End, Space and Page Up / Down are for typing and stepping there.
+  for (QWidget* control : m_pAnimDetails->findChildren<QWidget*>()) {
+    const bool field = qobject_cast<QLineEdit*>(control) != nullptr ||
+                       qobject_cast<QAbstractSpinBox*>(control) != nullptr ||
+                       control->testAttribute(Qt::WA_InputMethodEnabled);
+    if (!field) keys->Watch(control);
+  }
 }
 
 void CChildFrame::InitialUpdateFrame() {

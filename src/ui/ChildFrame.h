@@ -63,6 +63,8 @@ class CChildFrame : public QWidget {
   void SetActiveView(QWidget* view);
   void ConnectZoom();
   void OnConsoleChanged();
+  // The frame keys on the canvas and the animation pane.
+  void WatchFrameKeys();
 
   CPxoDoc& m_doc;
   CSheetPicture m_picture;

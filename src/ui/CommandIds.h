@@ -48,6 +48,15 @@ enum CommandId : int {
   ID_VIEW_CONSOLE_COLOURS = 33201,
   ID_VIEW_LCD_COLOURS = 33202,
   ID_VIEW_BUDGET = 33203,
+  // Frame and animation list edits; the Window menu's list of documents
+  ID_DELETE_FRAME = 33100,
+  ID_DUPLICATE_FRAME = 33101,
+  ID_MOVE_FRAME_EARLIER = 33102,
+  ID_MOVE_FRAME_LATER = 33103,
+  ID_DELETE_ANIMATION = 33104,
+  ID_MOVE_ANIMATION_UP = 33105,
+  ID_MOVE_ANIMATION_DOWN = 33106,
+  ID_WINDOW_DOCUMENT1 = 33110,  // and on, one per open document window
 };
 
 }  // namespace pixolan

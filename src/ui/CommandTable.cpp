@@ -12,6 +12,7 @@
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
 #include "ui/ConsoleViewCommands.h"
+#include "ui/ListCommands.h"
 #include "ui/MainFrame.h"
 #include "ui/PxoApp.h"
 #include "ui/ViewCommands.h"
@@ -158,6 +159,7 @@ std::vector<CommandRow> BuildTable() {
           .Run([](C c) { c.doc->OnAnimProperties(); }),
   };
   for (CommandRow& row : ConsoleViewCommands()) table.push_back(row);
+  AddListCommands(table);
   return table;
 }
 

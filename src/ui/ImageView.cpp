@@ -126,6 +126,11 @@ void CPxoImageView::mouseReleaseEvent(QMouseEvent* event) {
   CScrollingView::mouseReleaseEvent(event);
 }
 
+void CPxoImageView::OnDragScrolled(CPoint delta) {
+  // The drag's anchor block is kept in client coordinates.
+  m_model.m_ptAnchor = CPoint{m_model.m_ptAnchor.x - delta.x, m_model.m_ptAnchor.y - delta.y};
+}
+
 void CPxoImageView::OnMouseLeave() { ApplyRepaint(viewport(), m_model.OnMouseLeave()); }
 
 }  // namespace pixolan

@@ -35,6 +35,7 @@ class CPxoImageView : public CScrollingView {
   void wheelEvent(QWheelEvent* event) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;
+  void OnDragScrolled(CPoint delta) override;
 
  private:
   void OnUpdate(UpdateHint hint);

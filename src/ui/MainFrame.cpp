@@ -22,11 +22,12 @@
 #include "ui/PxoApp.h"
 #include "ui/SpriteView.h"
 #include "ui/TextCodec.h"
+#include "ui/WindowListMenu.h"
 
 namespace pixolan {
 
 CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
-  setWindowTitle("Pixolan[*]");
+  setWindowTitle(MainTitle(std::nullopt));
   setWindowIcon(QIcon(":/icons/pixolan.svg"));
   setAcceptDrops(true);
   m_mdiArea = new QMdiArea(this);
@@ -34,6 +35,7 @@ CMainFrame::CMainFrame(CPxoApp& app) : m_app(app) {
   m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   setCentralWidget(m_mdiArea);
   m_menus = new CMainMenus(*this, [this](int id) { OnCommand(id); });
+  m_windowList = new CWindowListMenu(*m_menus->Menu("&Window"), [this](std::size_t i) { ActivateWindowAt(i); });
   CreateControlBars();
   CreateStatusBar();
   new CBudgetDock(*this, app.Settings());
@@ -179,6 +181,52 @@ void CMainFrame::UpdateTitles() {
     const QString title = m_app.FrameTitle(*frame) + "[*]";
     if (sub->windowTitle() != title) sub->setWindowTitle(title);
     sub->setWindowModified(frame->Document().IsModified());
+  }
+  UpdateWindowList();
+}
+
+QString CMainFrame::MainTitle(const std::optional<QString>& document) {
+  // The placeholder shows the modified mark once, where the document's name ends.
+  return document ? "Pixolan - [" + *document + "[*]]" : "Pixolan";
+}
+
+void CMainFrame::UpdateWindowList() {
+  const QList<QMdiSubWindow*> subs = m_mdiArea->subWindowList();
+  std::vector<QString> titles;
+  std::optional<std::size_t> active;
+  std::optional<QString> activeTitle;
+  CChildFrame* activeFrame = ActiveChildFrame();
+  for (QMdiSubWindow* sub : subs) {
+    auto* frame = qobject_cast<CChildFrame*>(sub->widget());
+    if (frame == nullptr) continue;
+    if (frame == activeFrame) {
+      active = titles.size();
+      activeTitle = m_app.FrameTitle(*frame);
+    }
+    titles.push_back(m_app.FrameTitle(*frame));
+  }
+  m_windowList->Show(titles, active);
+  m_strTitle = MainTitle(activeTitle);
+  if (windowTitle() != m_strTitle) setWindowTitle(m_strTitle);
+  setWindowModified(activeFrame != nullptr && activeFrame->Document().IsModified());
+}
+
+void CMainFrame::ActivateWindowAt(std::size_t index) {
+  std::size_t i = 0;
+  for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
+    if (qobject_cast<CChildFrame*>(sub->widget()) == nullptr) continue;
+    if (i++ == index) {
+      m_mdiArea->setActiveSubWindow(sub);
+      return;
+    }
+  }
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  // A maximised document window writes its own title into this one's: ours stands.
+  if (event->type() == QEvent::WindowTitleChange && !m_strTitle.isEmpty() && windowTitle() != m_strTitle) {
+    setWindowTitle(m_strTitle);
   }
 }
 

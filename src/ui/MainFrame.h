@@ -2,6 +2,7 @@
 // The main window: menus, toolbar, status bar with its five panes, and the MDI
 // area holding one maximised window per open document view set.
 #include <QMainWindow>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -13,6 +14,7 @@ namespace pixolan {
 class CPxoApp;
 class CChildFrame;
 class CMainMenus;
+class CWindowListMenu;
 struct CommandContext;
 
 class CMainFrame : public QMainWindow {
@@ -37,12 +39,16 @@ class CMainFrame : public QMainWindow {
   static constexpr int kStatusMessageMs = 5000;
   // Runs a command by id, as the menus and the toolbar do.
   void OnCommand(int id);
+  // "Pixolan - [walk.pxo[*]]" with the active document's title ("walk.pxo*" shown
+  // while it is modified), "Pixolan" without one.
+  static QString MainTitle(const std::optional<QString>& document);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateControlBars();
@@ -56,12 +62,17 @@ class CMainFrame : public QMainWindow {
   // The active pane's zoom.
   void CreateZoomPane();
   void UpdateZoom();
+  // The Window menu's list of documents and this window's title.
+  void UpdateWindowList();
+  void ActivateWindowAt(std::size_t index);
 
   CPxoApp& m_app;
   QMdiArea* m_mdiArea = nullptr;
   CMainMenus* m_menus = nullptr;
   QLabel* m_paneCoordinates = nullptr;
   QLabel* m_paneZoom = nullptr;
+  CWindowListMenu* m_windowList = nullptr;
+  QString m_strTitle;
 };
 
 }  // namespace pixolan

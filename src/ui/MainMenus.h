@@ -30,11 +30,11 @@ class CMainMenus : public QObject {
   void Update(const CommandContext& context);
   // Replaces the recent-file entries of the File menu.
   void SetRecentFiles(const std::vector<QString>& texts);
+  // The menu bar's menu (or submenu) at the path; null for a path not on the bar.
+  QMenu* Menu(const std::string& path);
 
  private:
   void AddCommand(const CommandRow& row);
-  // The menu bar's menu (or submenu) at the path; null for a path not on the bar.
-  QMenu* Menu(const std::string& path);
 
   QMainWindow& m_window;
   std::function<void(int)> m_onCommand;

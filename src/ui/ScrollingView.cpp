@@ -3,10 +3,12 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QApplication>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "ui/QtGeometry.h"
+#include "view/AutoScroll.h"
 
 namespace pixolan {
 
@@ -14,6 +16,8 @@ CScrollingView::CScrollingView(QWidget* parent) : QAbstractScrollArea(parent) {
   viewport()->setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
   setFrameShape(QFrame::NoFrame);
+  m_autoScroll.setInterval(kAutoScrollIntervalMs);
+  connect(&m_autoScroll, &QTimer::timeout, this, &CScrollingView::OnAutoScrollTick);
 }
 
 CPoint CScrollingView::ScrollPosition() const {
@@ -57,7 +61,40 @@ void CScrollingView::resizeEvent(QResizeEvent* event) {
 
 bool CScrollingView::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::Leave) OnMouseLeave();
+  if (event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease) {
+    TrackDrag(*static_cast<QMouseEvent*>(event));
+  }
   return QAbstractScrollArea::viewportEvent(event);
+}
+
+void CScrollingView::TrackDrag(const QMouseEvent& event) {
+  m_ptDrag = event.position();
+  const bool held = event.type() == QEvent::MouseMove && (event.buttons() & Qt::LeftButton);
+  const CPoint step = AutoScrollStep(ToCPoint(m_ptDrag.toPoint()), ToCSize(viewport()->size()));
+  if (held && (step.x != 0 || step.y != 0)) {
+    if (!m_autoScroll.isActive()) m_autoScroll.start();
+  } else {
+    m_autoScroll.stop();
+  }
+}
+
+void CScrollingView::OnAutoScrollTick() {
+  // The button may have been let go where no release reached this pane.
+  if (!(QApplication::mouseButtons() & Qt::LeftButton)) {
+    m_autoScroll.stop();
+    return;
+  }
+  const CPoint step = AutoScrollStep(ToCPoint(m_ptDrag.toPoint()), ToCSize(viewport()->size()));
+  const CPoint before = ScrollPosition();
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + step.x);
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + step.y);
+  const CPoint after = ScrollPosition();
+  if (after == before) return;  // at the end already
+  OnDragScrolled(CPoint{after.x - before.x, after.y - before.y});
+  // The same pointer over scrolled contents: the drag rectangle or frame follows.
+  QMouseEvent move(QEvent::MouseMove, m_ptDrag, viewport()->mapToGlobal(m_ptDrag), Qt::NoButton, Qt::LeftButton,
+                   QApplication::keyboardModifiers());
+  mouseMoveEvent(&move);
 }
 
 void CScrollingView::scrollContentsBy(int /*dx*/, int /*dy*/) { viewport()->update(); }

@@ -1,8 +1,11 @@
 #pragma once
 // A scrolling pane: a logical area of a given size shown through the viewport,
-// the pointer hidden on request, and notice when the mouse leaves.
+// the pointer hidden on request, and notice when the mouse leaves. A drag held
+// past the edge scrolls it and repeats the last move, so the drag follows.
 #include <QAbstractScrollArea>
 #include <QWheelEvent>
+#include <QPointF>
+#include <QTimer>
 
 #include "view/ViewTypes.h"
 
@@ -33,10 +36,19 @@ class CScrollingView : public QAbstractScrollArea {
   void mousePressEvent(QMouseEvent* event) override;
   virtual void OnMouseLeave() {}
   virtual void OnClientSize(CSize /*client*/) {}
+  // The contents moved by `delta` under a held drag (past the edge), before the
+  // repeated move: a drag remembered in client coordinates moves with them.
+  virtual void OnDragScrolled(CPoint /*delta*/) {}
   void UpdatePointer(bool hide);
 
  private:
   void UpdateScrollBars();
+  // The left button moved (or was released): starts or stops scrolling past the edge.
+  void TrackDrag(const QMouseEvent& event);
+  void OnAutoScrollTick();
+
+  QTimer m_autoScroll;
+  QPointF m_ptDrag;  // the last position of the held pointer, viewport coordinates
 
   CSize m_total;
 };

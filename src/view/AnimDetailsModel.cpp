@@ -30,12 +30,21 @@ std::optional<ListState> CAnimDetailsModel::OnUpdate(UpdateHint hint, std::optio
     state = Fill(selectedIndex);
     OnSelChange(state->nSelected);
   }
+  if (hint == HINT_LIST_EDITED) state = ShowDocumentsCurrent();
   if (hint == HINT_INITIAL_UPDATE || hint == HINT_ANIM_ADDED) {
     const int count = static_cast<int>(m_doc.m_animations.size());
     state = Fill(count > 0 ? std::optional<int>(count - 1) : std::nullopt);
     OnSelChange(state->nSelected);
   }
   return state;
+}
+
+ListState CAnimDetailsModel::ShowDocumentsCurrent() {
+  const std::optional<std::size_t> index = m_doc.CurrentAnimationIndex();
+  const CAnimation* animation = index ? Current() : nullptr;
+  m_nFrames = animation != nullptr ? animation->m_nFrameCount : 0;
+  m_nFrame = animation != nullptr ? static_cast<std::uint32_t>(std::max(m_doc.m_nCurrentFrame, 0)) : 0;
+  return Fill(index ? std::optional<int>(static_cast<int>(*index)) : std::nullopt);
 }
 
 void CAnimDetailsModel::OnSelChange(std::optional<int> index) {
@@ -80,6 +89,30 @@ void CAnimDetailsModel::OnSpinDelta(int delta) {
   if (animation == nullptr) return;
   if (delta == -1) SetFrame(NextFrameWrapped(m_nFrame, animation->m_nFrameCount));
   if (delta == 1) SetFrame(PreviousFrameWrapped(m_nFrame, animation->m_nFrameCount));
+}
+
+bool CAnimDetailsModel::OnFrameTyped(const std::string& text) {
+  const CAnimation* animation = Current();
+  if (animation == nullptr || text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return false;
+  // Leading zeros are skipped; more digits than a frame count has means past the last.
+  const std::size_t first = std::min(text.find_first_not_of('0'), text.size());
+  const std::string digits = text.substr(first);
+  const std::uint32_t count = animation->m_nFrameCount;
+  std::uint32_t frame = digits.size() > 9 ? count : static_cast<std::uint32_t>(std::stoul("0" + digits));
+  frame = std::clamp<std::uint32_t>(frame, 1, std::max<std::uint32_t>(count, 1));
+  if (frame == m_nFrame) return false;
+  SetFrame(frame);
+  return true;
+}
+
+void CAnimDetailsModel::OnFrameKey(FrameKey key) {
+  switch (key) {
+    case FrameKey::kPrevious: OnPreviousFrame(); break;
+    case FrameKey::kNext: OnNextFrame(); break;
+    case FrameKey::kFirst: OnFirstFrame(); break;
+    case FrameKey::kLast: OnLastFrame(); break;
+    case FrameKey::kPlayStop: OnPlay(); break;
+  }
 }
 
 void CAnimDetailsModel::OnPlay() {

@@ -26,6 +26,7 @@ TEST_F(PxoDocCommandsTest, ImportAsksForASheetAndSendsHintOne) {
   EXPECT_TRUE(request.bOpen && request.bHideReadOnly && request.bOverwritePrompt && request.strInitialName.empty());
   EXPECT_EQ(request.strDefaultExt, ".lbm");
   EXPECT_EQ(request.strFilter,
+            "All Sheet Files (*.bmp;*.png;*.iff;*.lbm;*.gbr)|*.bmp;*.png;*.iff;*.lbm;*.gbr|"
             "Bitmap Files (*.bmp)|*.bmp|IFF/LBM Files (*.iff;*.lbm)|*.iff;*.lbm|GBR Files (*.gbr)|*.gbr|"
             "PNG Files (*.png)|*.png|All Files (*.*)|*.*||");
   EXPECT_NE(m_doc.m_pImage, nullptr);

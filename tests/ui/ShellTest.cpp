@@ -8,6 +8,7 @@
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QUrl>
@@ -130,6 +131,32 @@ TEST_F(Shell, DroppedDocumentsOpen) {
   QApplication::sendEvent(&m_app.MainFrame(), &drop);
   ASSERT_EQ(m_app.Documents().size(), 1u);
   EXPECT_EQ(m_app.Documents().front()->GetPathName(), path);
+}
+
+TEST_F(Shell, TheTitleAndTheWindowMenuFollowTheActiveDocument) {
+  CMainFrame& main = m_app.MainFrame();
+  const auto title = [&] { return QString(main.windowTitle()).replace("[*]", main.isWindowModified() ? "*" : ""); };
+  EXPECT_EQ(title(), "Pixolan");
+  CPxoDoc* first = m_app.OnFileNew();
+  EXPECT_EQ(title(), "Pixolan - [Pixolan1]");
+  first->AddAnimation("Run", 2);  // a step: modified
+  EXPECT_EQ(title(), "Pixolan - [Pixolan1*]");
+  m_app.OnFileNew();
+  EXPECT_EQ(title(), "Pixolan - [Pixolan2]");
+  const auto entries = [&] {
+    QStringList shown;
+    for (QAction* action : main.Menus().Menu("&Window")->actions()) {
+      if (action->isCheckable()) shown << action->text() + (action->isChecked() ? " (active)" : "");
+    }
+    return shown;
+  };
+  EXPECT_EQ(entries(), (QStringList{"&1 Pixolan1", "&2 Pixolan2 (active)"}));
+  for (QAction* action : main.Menus().Menu("&Window")->actions()) {
+    if (action->text() == "&1 Pixolan1") action->trigger();
+  }
+  EXPECT_EQ(&main.ActiveChildFrame()->Document(), first);
+  EXPECT_EQ(entries(), (QStringList{"&1 Pixolan1 (active)", "&2 Pixolan2"}));
+  EXPECT_EQ(title(), "Pixolan - [Pixolan1*]");
 }
 
 // An event handler that fails the way a command can.

@@ -48,6 +48,34 @@ TEST_F(ImageViewDrag, ShowsTheSheetCentredAndTheInvertedBlockUnderTheMouse) {
   EXPECT_EQ(shot.pixelColor(o.x + 1 * z, o.y + 30 * z), CellColour(0, 3));
 }
 
+TEST_F(ImageViewDrag, ADragHeldPastTheEdgeScrollsThePaneAndKeepsItsAnchorBlock) {
+  WriteFile(m_dir / "large.bmp", BuildBmp({.width = 2048, .height = 2048, .bits = 8, .coloursUsed = 2,
+                                           .palette = GreyPalette(2, 255),
+                                           .pixels = std::vector<std::uint8_t>(2048 * 2048, 0)}));
+  ASSERT_NE(m_doc.LoadImage((m_dir / "large.bmp").string()), nullptr);
+  CChildFrame& frame = Open();
+  CPxoImageView* view = frame.ImageView();
+  const QSize pane = view->viewport()->size();
+  const QPoint from(8, 8);
+  Move(view, from);
+  Press(view, from);
+  Move(view, QPoint(pane.width() + 40, pane.height() + 40));  // over the canvas, button held
+  QTest::qWait(300);
+  const CPoint scrolled = view->ScrollPosition();
+  EXPECT_GT(scrolled.x, 0);
+  EXPECT_GT(scrolled.y, 0);
+  Release(view, QPoint(pane.width() + 40, pane.height() + 40));
+  QTest::qWait(100);
+  EXPECT_EQ(view->ScrollPosition(), scrolled);  // released: scrolling stops
+  // The selection starts at the block pressed, wherever the pane has scrolled since.
+  CRect selection;
+  ASSERT_TRUE(m_doc.GetSelection(selection));
+  const CPoint o = view->Model().SheetOrigin();
+  EXPECT_EQ(selection.left, (from.x() - o.x) / 8 * 8);
+  EXPECT_EQ(selection.top, (from.y() - o.y) / 8 * 8);
+  EXPECT_GT(selection.right, pane.width());
+}
+
 class SpriteViewClicks : public FrameTest {
  protected:
   CChildFrame& OpenWithAnimation() {
@@ -119,6 +147,21 @@ class AnimPane : public FrameTest {
   }
   static QString Shown(const CPxoAnimDetails& pane) {
     return pane.FrameEdit()->text() + "/" + pane.FramesEdit()->text();
+  }
+  // Chooses the command in the list's context menu.
+  static void RunMenuCommand(CPxoAnimDetails& pane, const char* command) {
+    QMetaObject::invokeMethod(
+        &pane,
+        [command] {
+          auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+          ASSERT_NE(menu, nullptr);
+          for (QAction* action : menu->actions()) {
+            if (action->text() == command) action->trigger();
+          }
+          menu->close();
+        },
+        Qt::QueuedConnection);
+    QTest::mouseClick(pane.List()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
   }
 };
 
@@ -211,6 +254,52 @@ TEST_F(AnimPane, RightClickOpensTheAnimListMenuWithoutMovingTheSelection) {
   EXPECT_EQ(m_doc.m_animations[3]->Name(), "Jump");
   EXPECT_EQ(m_doc.m_animations[3]->m_nFrameCount, 5u);  // 1, one inserted, then 5
   EXPECT_EQ(Shown(pane), "1/5");
+}
+
+TEST_F(AnimPane, FrameKeysStepOnTheListAndTheCanvasButNotInTheFrameField) {
+  CPxoAnimDetails& pane = OpenWithThree();  // "Three" current at 1 of 3
+  const struct {
+    QWidget* target;
+    Qt::Key key;
+    const char* shown;
+  } presses[] = {{pane.List(), Qt::Key_Period, "2/3"}, {pane.List(), Qt::Key_End, "3/3"},
+                 {m_frame->SpriteView(), Qt::Key_PageUp, "2/3"}, {m_frame->SpriteView(), Qt::Key_Home, "1/3"},
+                 {pane.List(), Qt::Key_Comma, "1/3"}};
+  for (const auto& press : presses) {
+    QTest::keyClick(press.target, press.key);
+    EXPECT_EQ(Shown(pane), press.shown);
+  }
+  EXPECT_EQ(pane.List()->currentRow(), 2);  // Home and End did not move the list
+  QTest::keyClick(pane.List(), Qt::Key_Space);
+  EXPECT_TRUE(pane.Timer().isActive());
+  QTest::keyClick(m_frame->SpriteView(), Qt::Key_Space);
+  EXPECT_FALSE(pane.Timer().isActive());
+  // Typed into the field: Home is the field's; Enter goes to the frame, clamped.
+  pane.FrameEdit()->setFocus();
+  pane.FrameEdit()->selectAll();
+  QTest::keyClicks(pane.FrameEdit(), "9");
+  QTest::keyClick(pane.FrameEdit(), Qt::Key_Home);
+  QTest::keyClick(pane.FrameEdit(), Qt::Key_Return);
+  EXPECT_EQ(Shown(pane), "3/3");
+  EXPECT_EQ(m_doc.GetCurrentFrame(), 3);
+}
+
+TEST_F(AnimPane, ListEditsFromTheMenuKeepTheEditedFrameShown) {
+  CPxoAnimDetails& pane = OpenWithThree();
+  QTest::keyClick(pane.List(), Qt::Key_End);
+  RunMenuCommand(pane, "Delete Frame");
+  EXPECT_EQ(Shown(pane), "2/2");  // the new last
+  RunMenuCommand(pane, "Duplicate Frame");
+  EXPECT_EQ(Shown(pane), "3/3");
+  RunMenuCommand(pane, "Move Animation Up");
+  EXPECT_EQ(pane.List()->currentRow(), 1);
+  EXPECT_EQ(pane.List()->item(1)->text(), "Three");
+  RunMenuCommand(pane, "Delete Animation");
+  EXPECT_EQ(pane.List()->count(), 2);
+  EXPECT_EQ(pane.List()->currentRow(), 1);  // "Two" took its place
+  m_doc.OnEditUndo();
+  EXPECT_EQ(pane.List()->item(1)->text(), "Three");
+  EXPECT_EQ(Shown(pane), "3/3");
 }
 
 TEST_F(FrameTest, PanesGoBackToHalvesOnEveryResize) {

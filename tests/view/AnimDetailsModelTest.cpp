@@ -110,5 +110,43 @@ TEST_F(AnimDetailsModelTest, PlaybackWrapsAndPlayTogglesWithStop) {
   EXPECT_FALSE(m_model.IsPlaying());
 }
 
+TEST_F(AnimDetailsModelTest, FrameKeysActAsTheirButtonsAndTypedNumbersAreClamped) {
+  OpenThree();
+  Select(1);  // Walk, three frames
+  const std::pair<FrameKey, std::uint32_t> keys[] = {
+      {FrameKey::kNext, 2}, {FrameKey::kNext, 3}, {FrameKey::kNext, 3}, {FrameKey::kFirst, 1},
+      {FrameKey::kPrevious, 1}, {FrameKey::kLast, 3}, {FrameKey::kPrevious, 2}};
+  for (const auto& [key, frame] : keys) {
+    m_model.OnFrameKey(key);
+    EXPECT_EQ(m_doc.m_nCurrentFrame, static_cast<std::int32_t>(frame));
+  }
+  m_model.OnFrameKey(FrameKey::kPlayStop);
+  EXPECT_TRUE(m_model.IsPlaying());
+  m_model.OnFrameKey(FrameKey::kPlayStop);
+  EXPECT_FALSE(m_model.IsPlaying());
+  // Typed: past the last gives the last, 0 the first; what is not a number changes nothing.
+  const std::pair<const char*, std::uint32_t> typed[] = {
+      {"1", 1}, {"99", 3}, {"0", 1}, {"0002", 2}, {"12345678901234", 3}, {"", 3}, {"-1", 3}, {"2x", 3}};
+  for (const auto& [text, frame] : typed) {
+    m_model.OnFrameTyped(text);
+    EXPECT_EQ(m_model.m_nFrame, frame) << text;
+    EXPECT_EQ(m_doc.m_nCurrentFrame, static_cast<std::int32_t>(frame)) << text;
+  }
+}
+
+TEST_F(AnimDetailsModelTest, AListEditShowsTheDocumentsCurrentAnimationAndFrame) {
+  OpenThree();
+  Select(2);
+  m_doc.m_pCurrentAnim = m_doc.m_animations[1].get();  // as the edit left it: Walk at frame 3
+  m_doc.m_nCurrentFrame = 3;
+  const std::optional<ListState> state = m_model.OnUpdate(HINT_LIST_EDITED, 2);
+  EXPECT_EQ(state->nSelected, 1);
+  EXPECT_EQ(m_model.FrameText() + "/" + m_model.FramesText(), "3/3");
+  EXPECT_TRUE(m_view.m_hints.empty());  // the edit told the views already
+  m_doc.m_pCurrentAnim = nullptr;
+  EXPECT_EQ(m_model.OnUpdate(HINT_LIST_EDITED, 1)->nSelected, std::nullopt);
+  EXPECT_EQ(m_model.FrameText() + "/" + m_model.FramesText(), "0/0");
+}
+
 }  // namespace
 }  // namespace pixolan::test

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "image/ImageReaderList.h"
+#include "view/AutoScroll.h"
 #include "view/FileFilter.h"
 #include "view/PaneLayout.h"
 
@@ -25,12 +26,14 @@ TEST(PaneLayout, HalvesTheChildClientTowardZero) {
 
 TEST(FileFilter, SheetFilterBecomesDesktopFilters) {
   const std::vector<FilterEntry> entries = ParseFilter(kSheetFileFilter);
-  ASSERT_EQ(entries.size(), 5u);
-  EXPECT_EQ(entries[1].strDescription, "IFF/LBM Files (*.iff;*.lbm)");
-  EXPECT_EQ(entries[1].patterns, (std::vector<std::string>{"*.iff", "*.lbm"}));
+  ASSERT_EQ(entries.size(), 6u);
+  EXPECT_EQ(entries[2].strDescription, "IFF/LBM Files (*.iff;*.lbm)");
+  EXPECT_EQ(entries[2].patterns, (std::vector<std::string>{"*.iff", "*.lbm"}));
+  // Every readable sheet first: the dialog opens on it.
   EXPECT_EQ(DesktopFilters(kSheetFileFilter),
-            (std::vector<std::string>{"Bitmap Files (*.bmp)", "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)",
-                                      "PNG Files (*.png)", "All Files (*)"}));
+            (std::vector<std::string>{"All Sheet Files (*.bmp *.png *.iff *.lbm *.gbr)", "Bitmap Files (*.bmp)",
+                                      "IFF/LBM Files (*.iff *.lbm)", "GBR Files (*.gbr)", "PNG Files (*.png)",
+                                      "All Files (*)"}));
 }
 
 TEST(FileFilter, ToleratesMissingTerminatorAndBareDescriptions) {
@@ -50,3 +53,23 @@ TEST(FileFilter, ToleratesMissingTerminatorAndBareDescriptions) {
 
 }  // namespace
 }  // namespace pixolan
+
+namespace pixolan::test {
+
+TEST(AutoScroll, StepsTowardThePointerFasterFurtherOutAndNotInside) {
+  struct Case {
+    CPoint client;
+    CPoint step;
+  };
+  const CSize pane{100, 50};
+  const Case cases[] = {
+      {{0, 0}, {0, 0}},          {{99, 49}, {0, 0}},  // the last pixels are inside
+      {{-1, 10}, {-2, 0}},       {{100, 10}, {2, 0}},  // just past: the slowest step
+      {{-10, 60}, {-10, 11}},    {{130, -40}, {31, -40}},
+      {{-1000, 5000}, {-64, 64}}, {{INT32_MIN, INT32_MAX}, {-64, 64}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(AutoScrollStep(c.client, pane), c.step) << c.client.x << "," << c.client.y;
+  EXPECT_EQ(AutoScrollStep({0, 0}, {0, 0}), (CPoint{0, 0}));  // a pane without size scrolls nothing over it
+}
+
+}  // namespace pixolan::test
