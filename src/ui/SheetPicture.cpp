@@ -1,6 +1,8 @@
 #include "ui/SheetPicture.h"
 
-#include <cstring>
+#include <memory>
+#include <utility>
+#include <vector>
 
 #include "document/PxoDoc.h"
 #include "export/SheetColours.h"
@@ -9,12 +11,18 @@
 namespace pixolan {
 namespace {
 
-QImage ToImage(const std::vector<std::uint32_t>& pixels, std::int32_t width, std::int32_t height) {
-  QImage image(width, height, QImage::Format_ARGB32);
-  for (int y = 0; y < height; ++y) {
-    std::memcpy(image.scanLine(y), pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width),
-                static_cast<std::size_t>(width) * sizeof(std::uint32_t));
-  }
+using Pixels = std::vector<std::uint32_t>;
+
+// The image takes the pixels over instead of copying them: a large sheet's
+// picture is tens of megabytes written once. Qt frees them through the cleanup
+// function; drawing only reads, so the image never detaches from them.
+QImage ToImage(Pixels&& pixels, std::int32_t width, std::int32_t height) {
+  if (width <= 0 || height <= 0) return QImage();
+  auto owner = std::make_unique<Pixels>(std::move(pixels));
+  QImage image(reinterpret_cast<uchar*>(owner->data()), width, height,
+               static_cast<qsizetype>(width) * static_cast<qsizetype>(sizeof(std::uint32_t)), QImage::Format_ARGB32,
+               [](void* info) { const std::unique_ptr<Pixels> freed(static_cast<Pixels*>(info)); }, owner.get());
+  static_cast<void>(owner.release());  // the image owns them now
   return image;
 }
 
@@ -69,7 +77,7 @@ void CSheetPicture::BuildConsole(const ConsolePicture& console) {
       if ((p >> 24) == 0) p = ToArgb({t.red, t.green, t.blue});
     }
   }
-  m_image = ToImage(pixels, console.nWidth, console.nHeight);
+  m_image = ToImage(std::move(pixels), console.nWidth, console.nHeight);
 }
 
 const QImage& CSheetPicture::Image() {
@@ -86,7 +94,7 @@ const QImage& CSheetPicture::Image() {
   } else {
     ArgbPixels pixels = SheetPixels(*sheet, m_mode);
     if (m_flags.bShowTransparency) ClearTransparentColour(pixels);
-    m_image = ToImage(pixels.pixels, pixels.nWidth, pixels.nHeight);
+    m_image = ToImage(std::move(pixels.pixels), pixels.nWidth, pixels.nHeight);
   }
   m_pSource = source;
   return m_image;
