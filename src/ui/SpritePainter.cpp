@@ -35,11 +35,17 @@ void PaintCanvas(QPainter& painter, const CSpriteViewModel& model, CPoint scroll
   painter.restore();
 }
 
+// The checkerboard behind what a blit leaves undrawn, when the picture has any.
+void Checkerboard(QPainter& painter, const QImage& sheet, const StretchBlit& blit, std::int32_t zoom) {
+  if (sheet.isNull() || !sheet.hasAlphaChannel()) return;
+  const auto clipped = ClipStretchToSheet(blit.rectDest, blit.rectSource, sheet.width(), sheet.height(), zoom);
+  if (clipped) PaintCheckerboard(painter, ToQRect(clipped->rectDest), ToQRect(blit.rectDest).topLeft());
+}
+
 void Stretch(QPainter& painter, const QImage& sheet, const StretchBlit& blit, std::int32_t zoom) {
   if (sheet.isNull()) return;
   const auto clipped = ClipStretchToSheet(blit.rectDest, blit.rectSource, sheet.width(), sheet.height(), zoom);
   if (!clipped) return;
-  if (sheet.hasAlphaChannel()) PaintCheckerboard(painter, ToQRect(clipped->rectDest), ToQRect(blit.rectDest).topLeft());
   // Nearest neighbour: every sheet pixel becomes a crisp zoom x zoom square.
   painter.drawImage(ToQRect(clipped->rectDest), sheet, ToQRect(clipped->rectSource));
 }
@@ -53,13 +59,18 @@ void PaintSpriteView(QPainter& painter, CSpriteViewModel& model, const QImage& s
   PaintCanvas(painter, model, scroll, clipClient);
   const SpritePaint paint = model.Paint(scroll);
   if (paint.guide) BorderedBox(painter, ToQRect(*paint.guide));
-  // The neighbouring frames faint beneath, to line the current one up with them.
+  // The current frame's checkerboard goes first, so that the neighbouring frames
+  // show faint through its undrawn pixels, to line it up with them.
+  if (paint.frame) Checkerboard(painter, sheet, *paint.frame, model.Zoom());
   painter.setOpacity(0.35);
   for (const StretchBlit& neighbour : paint.onionSkin) Stretch(painter, sheet, neighbour, model.Zoom());
   painter.setOpacity(1.0);
   if (paint.frame) Stretch(painter, sheet, *paint.frame, model.Zoom());
   if (model.m_options.bGrid) PaintGrid(painter, model.Grid(scroll, ToCRect(clipClient)));
-  if (paint.preview) Stretch(painter, sheet, *paint.preview, model.Zoom());
+  if (paint.preview) {
+    Checkerboard(painter, sheet, *paint.preview, model.Zoom());
+    Stretch(painter, sheet, *paint.preview, model.Zoom());
+  }
 }
 
 }  // namespace pixolan
