@@ -11,6 +11,7 @@
 #include "export/ExportCommands.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandRowBuilder.h"
 #include "ui/ConsoleViewCommands.h"
 #include "ui/ListCommands.h"
 #include "ui/MainFrame.h"
@@ -28,7 +29,6 @@ constexpr const char* kWindow = "&Window";
 constexpr const char* kHelp = "&Help";
 constexpr const char* kAnimList = "Anim List";
 
-bool HasDocument(const CommandContext& c) { return c.doc != nullptr; }
 bool Never(const CommandContext&) { return false; }
 bool CanUndo(const CommandContext& c) { return c.doc != nullptr && c.doc->History().CanUndo(); }
 bool CanRedo(const CommandContext& c) { return c.doc != nullptr && c.doc->History().CanRedo(); }
@@ -39,54 +39,7 @@ std::optional<std::string> RedoName(const CommandContext& c) {
   return CanRedo(c) ? std::optional(c.doc->History().RedoName()) : std::nullopt;
 }
 
-// One row written as a chain: Row(id, menu, text).Keys(...).Run(...).
-struct Row : CommandRow {
-  Row(int commandId, const char* inMenu, const char* menuText) {
-    id = commandId;
-    menu = inMenu;
-    text = menuText;
-  }
-  Row& Separated() {
-    separatorBefore = true;
-    return *this;
-  }
-  Row& Keys(const char* k) {
-    keys = k;
-    return *this;
-  }
-  Row& Tip(const char* tip) {
-    statusTip = tip;
-    return *this;
-  }
-  Row& Button(const char* iconName, const char* tip, int slot) {
-    icon = iconName;
-    toolTip = tip;
-    toolbarSlot = slot;
-    return *this;
-  }
-  Row& Run(CommandHandler handler) {
-    run = handler;
-    return *this;
-  }
-  Row& Enabled(CommandRule rule) {
-    enabled = rule;
-    return *this;
-  }
-  Row& Checked(CommandRule rule) {
-    checked = rule;
-    return *this;
-  }
-  Row& Visible(CommandRule rule) {
-    visible = rule;
-    return *this;
-  }
-  Row& Detail(CommandDetail d) {
-    detail = d;
-    return *this;
-  }
-  // A document command: only with a document, and shown only then.
-  Row& DocumentOnly() { return Enabled(HasDocument).Visible(HasDocument); }
-};
+using Row = CommandRowBuilder;
 
 QToolBar* MainToolBar(const CommandContext& c) { return c.mainFrame->findChild<QToolBar*>("Toolbar"); }
 

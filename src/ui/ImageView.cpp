@@ -44,12 +44,6 @@ void CPxoImageView::OnClientSize(CSize client) {
   if (m_model.Zoom() != zoom) emit zoomChanged();
 }
 
-void CPxoImageView::ZoomBy(int direction) {
-  const QSize client = viewport()->size();
-  const std::int32_t zoom = direction == 0 ? 1 : StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom);
-  ZoomTo(zoom, CPoint{client.width() / 2, client.height() / 2});
-}
-
 void CPxoImageView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   const CPoint scroll = m_model.SetZoom(zoom, anchor, ScrollPosition());
   SetScrollSizes(m_model.ScrollSize());
@@ -60,19 +54,6 @@ void CPxoImageView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   }
   viewport()->update();
   emit zoomChanged();
-}
-
-void CPxoImageView::wheelEvent(QWheelEvent* event) {
-  const int direction = WheelZoomDirection(*event);
-  if (direction == 0) {
-    CScrollingView::wheelEvent(event);
-    return;
-  }
-  // The pane zoomed last is the active one: the status bar shows its zoom, keys go to it.
-  setFocus(Qt::MouseFocusReason);
-  emit activated();
-  ZoomTo(StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
-  event->accept();
 }
 
 void CPxoImageView::paintEvent(QPaintEvent* event) {

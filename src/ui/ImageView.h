@@ -19,10 +19,9 @@ class CPxoImageView : public CScrollingView {
 
   void OnInitialUpdate();
   const CImageViewModel& Model() const { return m_model; }
-  // One zoom step in (+1) or out (-1) around the pane's centre, or 1x (0).
-  void ZoomBy(int direction);
   // Sets the zoom keeping the sheet pixel under `anchor` (client) in place.
-  void ZoomTo(std::int32_t zoom, CPoint anchor);
+  std::int32_t CurrentZoom() const override { return m_model.Zoom(); }
+  void ZoomTo(std::int32_t zoom, CPoint anchor) override;
 
  signals:
   void zoomChanged();
@@ -32,7 +31,6 @@ class CPxoImageView : public CScrollingView {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;
   void OnDragScrolled(CPoint delta) override;

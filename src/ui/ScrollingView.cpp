@@ -7,8 +7,10 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "document/PxoDoc.h"
 #include "ui/QtGeometry.h"
 #include "view/AutoScroll.h"
+#include "view/ZoomMath.h"
 
 namespace pixolan {
 
@@ -38,6 +40,26 @@ int CScrollingView::WheelZoomDirection(const QWheelEvent& event) {
   if (!(event.modifiers() & Qt::ControlModifier)) return 0;
   const int delta = event.angleDelta().y() != 0 ? event.angleDelta().y() : event.angleDelta().x();
   return delta > 0 ? 1 : delta < 0 ? -1 : 0;
+}
+
+void CScrollingView::ZoomBy(int direction) {
+  const std::int32_t zoom = CurrentZoom();
+  if (zoom == 0) return;
+  const QSize client = viewport()->size();
+  ZoomTo(direction == 0 ? 1 : StepZoom(zoom, direction, kMinZoom, kMaxZoom), CPoint{client.width() / 2, client.height() / 2});
+}
+
+void CScrollingView::wheelEvent(QWheelEvent* event) {
+  const int direction = WheelZoomDirection(*event);
+  if (direction == 0 || CurrentZoom() == 0) {
+    QAbstractScrollArea::wheelEvent(event);
+    return;
+  }
+  // The pane zoomed last is the active one: the status bar shows its zoom, keys go to it.
+  setFocus(Qt::MouseFocusReason);
+  emit activated();
+  ZoomTo(StepZoom(CurrentZoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
+  event->accept();
 }
 
 void CScrollingView::UpdateScrollBars() {

@@ -23,6 +23,12 @@ class CScrollingView : public QAbstractScrollArea {
   void SetScrollPosition(CPoint scroll);
   // The zoom in or out that a wheel turn asks for with Ctrl held (+1, -1), else 0.
   static int WheelZoomDirection(const QWheelEvent& event);
+  // One zoom step in (+1) or out (-1), or 1x (0), about the pane's centre.
+  void ZoomBy(int direction);
+  // A pane that zooms: its zoom (0: it does not) and a zoom that keeps the
+  // picture pixel under `anchor` (client coordinates) in place.
+  virtual std::int32_t CurrentZoom() const { return 0; }
+  virtual void ZoomTo(std::int32_t /*zoom*/, CPoint /*anchor*/) {}
 
  signals:
   // The view was clicked or focused: it is now its frame's active view.
@@ -34,6 +40,8 @@ class CScrollingView : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
   void focusInEvent(QFocusEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  // Ctrl+wheel zooms at the pointer and makes the pane the active one.
+  void wheelEvent(QWheelEvent* event) override;
   virtual void OnMouseLeave() {}
   virtual void OnClientSize(CSize /*client*/) {}
   // The contents moved by `delta` under a held drag (past the edge), before the

@@ -42,12 +42,6 @@ void CPxoSpriteView::OnUpdate(UpdateHint hint) {
   UpdatePointerForSelection();
 }
 
-void CPxoSpriteView::ZoomBy(int direction) {
-  const QSize client = viewport()->size();
-  const std::int32_t zoom = direction == 0 ? 1 : StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom);
-  ZoomTo(zoom, CPoint{client.width() / 2, client.height() / 2});
-}
-
 void CPxoSpriteView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   const CPoint oldCentre = m_model.m_ptCentre;
   const std::int32_t oldZoom = m_model.Zoom();
@@ -59,19 +53,6 @@ void CPxoSpriteView::ZoomTo(std::int32_t zoom, CPoint anchor) {
   if (m_model.m_bMouseInside) {
     m_model.OnMouseMove(ToCPoint(viewport()->mapFromGlobal(QCursor::pos())), ScrollPosition());
   }
-}
-
-void CPxoSpriteView::wheelEvent(QWheelEvent* event) {
-  const int direction = WheelZoomDirection(*event);
-  if (direction == 0) {
-    CScrollingView::wheelEvent(event);
-    return;
-  }
-  // The pane zoomed last is the active one: the status bar shows its zoom, keys go to it.
-  setFocus(Qt::MouseFocusReason);
-  emit activated();
-  ZoomTo(StepZoom(m_model.Zoom(), direction, kMinZoom, kMaxZoom), ToCPoint(event->position().toPoint()));
-  event->accept();
 }
 
 void CPxoSpriteView::keyPressEvent(QKeyEvent* event) {

@@ -23,10 +23,9 @@ class CPxoSpriteView : public CScrollingView {
   // "X = %d, Y = %d" for the status bar's coordinates pane.
   QString CoordinatesText() const;
   CSpriteViewModel& Model() { return m_model; }
-  // One zoom step in (+1) or out (-1) around the pane's centre, or 1x (0): a "Zoom" step.
-  void ZoomBy(int direction);
   // The canvas zoom as a step, keeping the canvas pixel under `anchor` (client) in place.
-  void ZoomTo(std::int32_t zoom, CPoint anchor);
+  std::int32_t CurrentZoom() const override { return m_model.Zoom(); }
+  void ZoomTo(std::int32_t zoom, CPoint anchor) override;
   // Asked before painting: the onion skin is off while the animation plays.
   void SetPlayingQuery(std::function<bool()> playing) { m_playing = std::move(playing); }
 
@@ -41,7 +40,6 @@ class CPxoSpriteView : public CScrollingView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void wheelEvent(QWheelEvent* event) override;
   void scrollContentsBy(int dx, int dy) override;
   void OnMouseLeave() override;
   void OnClientSize(CSize client) override;

@@ -3,6 +3,7 @@
 #include "document/PxoDoc.h"
 #include "ui/ChildFrame.h"
 #include "ui/CommandIds.h"
+#include "ui/CommandRowBuilder.h"
 #include "ui/ImageView.h"
 #include "ui/MainFrame.h"
 #include "ui/PxoApp.h"
@@ -14,18 +15,8 @@ namespace {
 
 using C = const CommandContext&;
 
-bool HasDocument(C c) { return c.doc != nullptr; }
-
-CommandRow ViewRow(int id, const char* text, const char* keys, const char* tip, CommandHandler run) {
-  CommandRow row;
-  row.id = id;
-  row.menu = "&View";
-  row.text = text;
-  row.keys = keys;
-  row.statusTip = tip;
-  row.run = run;
-  return row;
-}
+using Row = CommandRowBuilder;
+constexpr const char* kView = "&View";
 
 // The options are the application's: every window repaints both panes.
 void ChangeOptions(C c, void (*change)(ViewOptions&)) {
@@ -43,32 +34,28 @@ bool Option(C c, bool ViewOptions::*member) { return ViewOptions::Load(c.app->Se
 }  // namespace
 
 std::vector<CommandRow> ViewCommandRows() {
-  std::vector<CommandRow> rows;
-  rows.push_back(ViewRow(ID_VIEW_ZOOM_IN, "Zoom &In", "Ctrl++|Ctrl+=", "Magnify the active pane",
-                         [](C c) { c.frame->ZoomActivePane(+1); }));
-  rows.back().separatorBefore = true;
-  rows.push_back(ViewRow(ID_VIEW_ZOOM_OUT, "Zoom &Out", "Ctrl+-", "Shrink the active pane",
-                         [](C c) { c.frame->ZoomActivePane(-1); }));
-  rows.push_back(ViewRow(ID_VIEW_ACTUAL_SIZE, "&Actual Size", "Ctrl+0", "Show the active pane at 1x",
-                         [](C c) { c.frame->ZoomActivePane(0); }));
-  for (std::size_t i = rows.size() - 3; i < rows.size(); ++i) rows[i].enabled = HasDocument;
-  rows.push_back(ViewRow(ID_VIEW_GRID, "&Grid", "Ctrl+'", "Show the 8x8 block grid",
-                         [](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bGrid = !o.bGrid; }); }));
-  rows.back().separatorBefore = true;
-  rows.back().checked = [](C c) { return Option(c, &ViewOptions::bGrid); };
-  rows.push_back(ViewRow(ID_VIEW_ONION_SKIN, "O&nion Skin", "Ctrl+K", "Show the previous frame under the current one",
-                         [](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bOnionSkin = !o.bOnionSkin; }); }));
-  rows.back().checked = [](C c) { return Option(c, &ViewOptions::bOnionSkin); };
-  rows.push_back(ViewRow(ID_VIEW_ONION_SKIN_NEXT, "Onion Skin Ne&xt", "Ctrl+Shift+K",
-                         "Also show the next frame under the current one",
-                         [](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bOnionSkinNext = !o.bOnionSkinNext; }); }));
-  rows.back().checked = [](C c) { return Option(c, &ViewOptions::bOnionSkinNext); };
-  // Keys only: Escape lets go of the selection following the pointer.
-  CommandRow drop = ViewRow(ID_DROP_SELECTION, "Drop Selection", "Esc", "", [](C c) { c.doc->DropSelection(); });
-  drop.menu = nullptr;
-  drop.enabled = HasDocument;  // picking on the sheet does not update the commands' states
-  rows.push_back(drop);
-  return rows;
+  return {
+      Row(ID_VIEW_ZOOM_IN, kView, "Zoom &In").Separated().Keys("Ctrl++|Ctrl+=").Tip("Magnify the active pane")
+          .Enabled(HasDocument).Run([](C c) { c.frame->ZoomActivePane(+1); }),
+      Row(ID_VIEW_ZOOM_OUT, kView, "Zoom &Out").Keys("Ctrl+-").Tip("Shrink the active pane").Enabled(HasDocument)
+          .Run([](C c) { c.frame->ZoomActivePane(-1); }),
+      Row(ID_VIEW_ACTUAL_SIZE, kView, "&Actual Size").Keys("Ctrl+0").Tip("Show the active pane at 1x")
+          .Enabled(HasDocument).Run([](C c) { c.frame->ZoomActivePane(0); }),
+      Row(ID_VIEW_GRID, kView, "&Grid").Separated().Keys("Ctrl+'").Tip("Show the 8x8 block grid")
+          .Run([](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bGrid = !o.bGrid; }); })
+          .Checked([](C c) { return Option(c, &ViewOptions::bGrid); }),
+      Row(ID_VIEW_ONION_SKIN, kView, "O&nion Skin").Keys("Ctrl+K").Tip("Show the previous frame under the current one")
+          .Run([](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bOnionSkin = !o.bOnionSkin; }); })
+          .Checked([](C c) { return Option(c, &ViewOptions::bOnionSkin); }),
+      Row(ID_VIEW_ONION_SKIN_NEXT, kView, "Onion Skin Ne&xt").Keys("Ctrl+Shift+K")
+          .Tip("Also show the next frame under the current one")
+          .Run([](C c) { ChangeOptions(c, [](ViewOptions& o) { o.bOnionSkinNext = !o.bOnionSkinNext; }); })
+          .Checked([](C c) { return Option(c, &ViewOptions::bOnionSkinNext); }),
+      // Keys only: Escape lets go of the selection following the pointer. Picking on
+      // the sheet does not update the commands' states, so it is enabled by the document alone.
+      Row(ID_DROP_SELECTION, nullptr, "Drop Selection").Keys("Esc").Enabled(HasDocument)
+          .Run([](C c) { c.doc->DropSelection(); }),
+  };
 }
 
 }  // namespace pixolan
