@@ -18,7 +18,12 @@ CBudgetDock::CBudgetDock(CMainFrame& mainFrame, ISettings& settings)
   setObjectName(QStringLiteral("Budget"));
   m_list = new QListWidget(this);
   m_list->setSelectionMode(QAbstractItemView::NoSelection);
-  m_list->setMinimumWidth(320);  // the frame lines are long
+  m_list->setMinimumWidth(320);
+  // The frame lines and the export's messages are long: they wrap instead of
+  // running past the pane's edge.
+  m_list->setWordWrap(true);
+  m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  m_list->setResizeMode(QListView::Adjust);
   setWidget(m_list);
   mainFrame.addDockWidget(Qt::RightDockWidgetArea, this);
   connect(m_list, &QListWidget::itemClicked, this, &CBudgetDock::OnClicked);
