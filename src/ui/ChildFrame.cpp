@@ -98,7 +98,9 @@ void CChildFrame::InitialUpdateFrame() {
 }
 
 void CChildFrame::ApplyDisplayFlags() {
-  m_picture.SetFlags(ReadDisplayFlags(m_doc.Settings()));
+  const DisplayFlags flags = ReadDisplayFlags(m_doc.Settings());
+  m_picture.SetFlags(flags);
+  m_pConsole->SetWanted(flags.bConsoleColours || flags.bBudget);
   m_pImageView->viewport()->update();
   m_pSpriteView->viewport()->update();
 }

@@ -45,7 +45,13 @@ CConsoleState::~CConsoleState() {
 }
 
 void CConsoleState::Schedule() {
-  if (!m_lookTimer.isActive()) m_lookTimer.start();
+  if (m_bWanted && !m_lookTimer.isActive()) m_lookTimer.start();
+}
+
+void CConsoleState::SetWanted(bool wanted) {
+  if (wanted == m_bWanted) return;
+  m_bWanted = wanted;
+  Schedule();
 }
 
 // Copies what the export reads and hands it to the worker, unless it is what

@@ -31,6 +31,10 @@ class CConsoleState : public QObject {
   bool IsStale() const { return m_bStale; }
   // Looks at the document again soon (changes come in bursts: one look for all).
   void Schedule();
+  // Whether anything shows the result (console colours, the budget pane): while
+  // nothing does, changes copy and compute nothing, so that playback and editing
+  // with the sheet's own colours cost nothing. Wanted again, it looks at once.
+  void SetWanted(bool wanted);
   // Waits (at most `timeoutMs`) until no work is pending; for tests and benchmarks.
   bool WaitIdle(int timeoutMs);
 
@@ -67,6 +71,7 @@ class CConsoleState : public QObject {
   std::uint64_t m_nRequested = 0;
   std::uint64_t m_nFinished = 0;
   bool m_bStale = false;
+  bool m_bWanted = false;
 
   std::shared_ptr<Channel> m_channel = std::make_shared<Channel>();
   std::thread m_worker;
